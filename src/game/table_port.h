@@ -1,0 +1,216 @@
+// The one narrow interface through which the engine shows and sends everything. The engine
+// never sleeps and never knows about pixels or time: a wait is an effect like any other.
+// Each effect carries the state it shows, so a port that plays the effects later (the window
+// queues them and plays flights, sounds and waits in order) draws what was true at that point
+// of the step, not the record's final state.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "game/game_record.h"
+
+namespace ostrel {
+
+// Captions of the two buttons of the table (Button7 and Button8).
+enum class Caption : std::uint8_t {
+  None,
+  ToBegin,              // "To Begin"
+  ToPlay,               // "To Play"
+  Pass,                 // "Pass"
+  BuyCards,             // "Buy cards"
+  ExhibitCombinations,  // "Exhibit combinations"
+  Ok,                   // "Ok"
+  NextRound,            // "Next Round"
+  ToSumUp,              // "To sum up of game"
+  ExitToMenu,           // "Exit to menu"
+};
+
+// The pieces a speech label is made of; SeatName stands for the seat's name.
+enum class Words : std::uint8_t {
+  SeatName,
+  ToPlay,           // "To Play"
+  Pass,             // "Pass"
+  Bella,            // "Bella"
+  NoCombinations,   // "No combinations"
+  WeakCombination,  // "Weak Combination"
+  Ostrel,           // "Ostrel"
+  Tertz,            // "Tertz"
+  Plus,             // " + "
+  YouLose,          // "You lose!"
+  YourTimeIsUp,     // "Your time is up!"
+};
+
+enum class LabelColour : std::uint8_t { Plain, Blue, Green, Violet };
+
+struct ButtonEffect {
+  int button = 7;  // 7 or 8
+  Caption caption = Caption::None;
+  bool enabled = false;
+  bool visible = true;
+};
+
+struct LabelEffect {
+  int seat = 0;
+  std::vector<Words> words;
+  LabelColour colour = LabelColour::Plain;
+  std::string name;  // the seat's name, for Words::SeatName
+};
+
+// The table comes up for a deal: hands, score tabs, labels, deck, trick area, game counter.
+struct ShowTableEffect {};
+
+struct MenuItemsEffect {
+  bool quit = false;
+  bool gen_count = false;
+  bool change_name = false;
+};
+
+struct DrawHandEffect {
+  int seat = 0;
+  bool face_up = false;
+  HandCards cards;  // sorted, positions 1 to CardCount
+  int count = 0;
+};
+
+struct DrawDeckEffect {
+  int cards_left = 0;           // cards still in the deck picture; 0 hides it
+  CardCode turned_up;           // the proposed-trump card shown under the deck
+  bool freza = false;           // drawn from the turned-up card, Deck[31] and the empty card
+  CardCode under_turned_up;     // Deck[31], with freza
+};
+
+struct DrawTrickEffect {
+  Array1<CardCode, 4> cards;  // in the order played
+  int count = 0;
+  int table_leader = 0;  // places the cards around the table
+};
+
+struct DrawShownEffect {
+  Array1<CardCode, 9> cards;
+  int count = 0;
+  int seat = 0;
+};
+
+// Where a flying card starts or lands.
+struct Place {
+  enum Kind : std::uint8_t { Deck, Hand, Trick, Shown } kind = Deck;
+  int seat = 0;
+  int index = 0;  // hand position, or shown-card place
+};
+
+struct FlightEffect {
+  CardCode card;
+  Place from;
+  Place to;
+  bool face_up = true;
+};
+
+// A score tab: the deal's value (kNoDealValue when there is none to show) and the total.
+inline constexpr std::int32_t kNoDealValue = -2000000;
+struct ScoreTabEffect {
+  int team = 1;
+  std::int32_t deal_value = kNoDealValue;
+  std::int32_t total = 0;
+  bool declaring = false;  // the team holds the contract
+};
+
+// A named sound; a waiting sound holds the step until it has played. With sound off the
+// engine emits a WaitEffect instead where the pace needs one.
+struct SoundEffect {
+  std::string name;
+  bool waiting = false;
+};
+
+struct WaitEffect {
+  int ms = 0;
+};
+
+// A game message to the other programs: the tag and its parameter, e.g. "hhods3".
+struct SendEffect {
+  std::string message;
+};
+
+struct TimerEffect {
+  int period_ms = 200;
+  bool enabled = false;
+};
+
+struct CounterHintEffect {
+  int game_number = 0;
+  int of = 25;
+};
+
+// The suit-choice window opens; the answer comes back through Game::AnswerSuitChoice.
+struct SuitWindowEffect {
+  int disabled_suit = 0;
+};
+
+// A received message that does not fit the phase was refused and changed nothing.
+struct RefusedMessageEffect {
+  std::string message;
+  std::string reason;
+};
+
+// A tournament move timer: the seat whose countdown shows, 0 when all are cleared.
+struct MoveTimerEffect {
+  int seat = 0;
+  int count = 0;
+};
+
+struct MessageBoxEffect {
+  std::vector<Words> lines;
+};
+
+// The tournament connection is closed (a seat ran out of time).
+struct CloseConnectionEffect {};
+
+// Facts of the game, for logs, histories and observers; nothing needs to be drawn for them.
+struct BidFact {
+  int round = 1;
+  int seat = 0;
+  bool play = false;
+  char suit = kNoSuit;  // the named suit in round two
+};
+struct ContractFact {
+  int declarer = 0;
+  char trump = kNoSuit;
+  bool second_round = false;
+};
+struct ThrownInFact {};
+struct HandsDealtFact {};
+struct CombinationsFact {};
+struct CardFact {
+  int trick = 0;
+  int seat = 0;
+  CardCode card;
+  bool bella = false;
+};
+struct TrickFact {
+  int trick = 0;
+  int winner = 0;
+  int points = 0;
+};
+struct DealEndFact {
+  Array1<std::int32_t, 2> deal_points{};
+  Array1<std::int32_t, 2> kept{};
+};
+struct GameEndFact {};
+
+using Effect =
+    std::variant<ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect, DrawHandEffect,
+                 DrawDeckEffect, DrawTrickEffect, DrawShownEffect, FlightEffect, ScoreTabEffect,
+                 SoundEffect, WaitEffect, SendEffect, TimerEffect, CounterHintEffect,
+                 SuitWindowEffect, RefusedMessageEffect, MoveTimerEffect, MessageBoxEffect,
+                 CloseConnectionEffect, BidFact, ContractFact, ThrownInFact, HandsDealtFact,
+                 CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;
+
+class TablePort {
+ public:
+  virtual ~TablePort() = default;
+  virtual void Show(const Effect& effect) = 0;
+};
+
+}  // namespace ostrel
