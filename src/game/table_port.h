@@ -108,13 +108,24 @@ struct FlightEffect {
   bool face_up = true;
 };
 
-// A score tab: the deal's value (kNoDealValue when there is none to show) and the total.
+// A score tab repaint. Modes: 1 draw, 2 erase, 3 leave as it is. The small number is the
+// team's deal points (kNoDealValue leaves it as it is), the large one its game total (at the
+// end of the game, its lead).
 inline constexpr std::int32_t kNoDealValue = -2000000;
 struct ScoreTabEffect {
   int team = 1;
-  std::int32_t deal_value = kNoDealValue;
-  std::int32_t total = 0;
-  bool declaring = false;  // the team holds the contract
+  int pointer_mode = 3;
+  bool new_background = false;
+  std::int32_t small_number = kNoDealValue;
+  std::int32_t large_number = 0;
+  int star_mode = 3;
+  bool game_over = false;  // the large figures turn red
+};
+
+// The score panel: the deal number and, once a contract exists, the trump suit.
+struct ScorePanelEffect {
+  int deal_number = 0;
+  char trump = kNoSuit;  // "#" while no contract exists
 };
 
 // A named sound; a waiting sound holds the step until it has played. With sound off the
@@ -202,7 +213,7 @@ struct GameEndFact {};
 using Effect =
     std::variant<ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect, DrawHandEffect,
                  DrawDeckEffect, DrawTrickEffect, DrawShownEffect, FlightEffect, ScoreTabEffect,
-                 SoundEffect, WaitEffect, SendEffect, TimerEffect, CounterHintEffect,
+                 ScorePanelEffect, SoundEffect, WaitEffect, SendEffect, TimerEffect, CounterHintEffect,
                  SuitWindowEffect, RefusedMessageEffect, MoveTimerEffect, MessageBoxEffect,
                  CloseConnectionEffect, BidFact, ContractFact, ThrownInFact, HandsDealtFact,
                  CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;

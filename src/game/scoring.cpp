@@ -1,0 +1,28 @@
+#include "game/scoring.h"
+
+namespace ostrel {
+
+KeptPoints ScoreDeal(int declarer, std::int32_t team1_points, std::int32_t team2_points) {
+  const int d = TeamOf(declarer);
+  const int o = 3 - d;
+  Array1<std::int32_t, 2> points{0, team1_points, team2_points};
+  KeptPoints result;
+  if (points[d] > points[o]) {
+    result.kept[d] = points[d];
+    result.kept[o] = points[o];
+  } else if (points[d] == points[o]) {
+    result.kept[d] = 0;
+    result.kept[o] = points[o];
+  } else {
+    result.kept[d] = 0;
+    result.kept[o] = points[d] + points[o];
+  }
+  return result;
+}
+
+double DealVerdict(const KeptPoints& kept, std::int32_t team1_points,
+                   std::int32_t team2_points) {
+  return (kept.kept[2] - kept.kept[1]) - (team1_points - team2_points) / 10.0;
+}
+
+}  // namespace ostrel
