@@ -1,0 +1,72 @@
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "storage/atomic_file.h"
+#include "storage/history.h"
+#include "storage/text.h"
+
+namespace ostrel {
+namespace {
+
+// The first free "<path>.damaged-<n>".
+std::string DamagedCopyName(const std::string& path, FileSystem& fs) {
+  for (int n = 1;; ++n) {
+    std::string candidate = path + ".damaged-" + std::to_string(n);
+    if (!fs.Exists(candidate)) return candidate;
+  }
+}
+
+Status Fail(MessagePort& port, const std::string& detail) {
+  port.ShowError(kCantSaveHistory, detail);
+  return Status::Error(detail);
+}
+
+}  // namespace
+
+std::string HistoryFilePath(const std::string& history_folder, std::string_view base, int number) {
+  return (std::filesystem::path(history_folder) /
+          (std::string(base) + "_I" + ZeroPadded(number, 4) + ".hst"))
+      .string();
+}
+
+HistoryFileInfo VerifyHistoryFile(const std::string& history_folder, std::string_view base,
+                                  int number, const HistoryClock& clock) {
+  HistoryFileInfo info;
+  const std::string path = HistoryFilePath(history_folder, base, number);
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) return info;
+  HistoryContent content = ParseHistoryFile(*bytes);
+  if (!content.sound) return info;
+  info.sound = true;
+  info.games = static_cast<int>(content.game_lines.size());
+  info.game_lines = std::move(content.game_lines);
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) info.date = clock.short_date(LocalTime(st.st_mtime));
+  return info;
+}
+
+Status AddHistoryLine(const std::string& history_folder, std::string_view base,
+                      const HisStr& record, MessagePort& port, const HistoryClock& clock,
+                      FileSystem& fs) {
+  std::error_code ec;
+  std::filesystem::create_directories(history_folder, ec);
+  if (ec) return Fail(port, "cannot create \"" + history_folder + "\": " + ec.message());
+  for (int number = 1; number <= kHistoryLastFile; ++number) {
+    HistoryFileInfo info = VerifyHistoryFile(history_folder, base, number, clock);
+    if (info.sound && info.games >= kHistoryGamesPerFile) continue;
+    const std::string path = HistoryFilePath(history_folder, base, number);
+    if (!info.sound && fs.Exists(path)) {
+      // A damaged file is started anew, but what it held stays on the disk.
+      Status kept = fs.Rename(path, DamagedCopyName(path, fs));
+      if (!kept.ok()) return Fail(port, kept.message());
+    }
+    info.game_lines.push_back(HistoryGameLine(record, clock.now(), clock));
+    Status written = ReplaceFileAtomically(path, HistoryFileBytes(info.game_lines), fs);
+    if (!written.ok()) return Fail(port, written.message());
+    return Status::Ok();
+  }
+  return Fail(port, "all history files are full");
+}
+
+}  // namespace ostrel
