@@ -89,6 +89,8 @@ struct Settings {
   bool SaveGif = false;
   int SaveGifArea = 1;
   int GifFrameDelay = 1000;
+
+  bool operator==(const Settings&) const = default;
 };
 
 // The built-in enciphered service addresses, supplied by the online code.
