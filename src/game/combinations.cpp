@@ -1,7 +1,5 @@
 #include "game/combinations.h"
 
-#include <initializer_list>
-#include <utility>
 
 namespace ostrel {
 namespace {
@@ -16,8 +14,12 @@ bool IsRun(const HandCards& hand, const HandValues& order, int first, int length
   return true;
 }
 
-// Each set mark clears the marks that overlap it, tested in this order.
-const std::pair<int, std::initializer_list<int>> kOverlaps[] = {
+// Each set mark clears the marks that overlap it, tested in this order (0 ends a row).
+struct Overlap {
+  int mark;
+  int cleared[8];
+};
+constexpr Overlap kOverlaps[] = {
     {1, {2, 3, 4, 11, 12, 13, 14}}, {2, {3, 4, 5, 12, 13, 14, 15}},
     {3, {4, 5, 6, 13, 14, 15, 16}}, {4, {5, 6, 14, 15, 16, 17}},
     {5, {6, 15, 16, 17}},           {6, {16, 17}},
@@ -33,9 +35,11 @@ SequenceMarks FindSequences(const HandCards& hand, const HandValues& order) {
   for (int mark : {1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16, 17}) {
     if (IsRun(hand, order, MarkFirstPosition(mark), MarkLength(mark))) marks.set(mark);
   }
-  for (const auto& [mark, cleared] : kOverlaps) {
-    if (!marks.test(mark)) continue;
-    for (int c : cleared) marks.reset(c);
+  for (const Overlap& o : kOverlaps) {
+    if (!marks.test(o.mark)) continue;
+    for (int c : o.cleared) {
+      if (c != 0) marks.reset(c);
+    }
   }
   return marks;
 }

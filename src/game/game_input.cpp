@@ -32,12 +32,12 @@ bool Game::Button7Click() {
                         (mode_.NetworkSeat == 1 && mode_.LastConnection == 0));
     if (timer) SetTimer(200, true);
     const int phase = record_.Phase;
+    // "To Begin" has done its work; left enabled it would invite a press that does nothing.
+    if (phase >= 1 && phase <= 3) EnableButton(7, false);
+    if (phase == 4) OfferBidToPlayer();
     if (!Networked()) {
       if (phase >= 1 && phase <= 3) BidRoundOne(phase, true, false, true);
-      if (phase == 4) OfferBidToPlayer();
     } else {
-      if (phase >= 1 && phase <= 3) EnableButton(7, false);
-      if (phase == 4) OfferBidToPlayer();
       Send("hbegin");
     }
     return true;

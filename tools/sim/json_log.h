@@ -1,0 +1,30 @@
+// The simulator's JSON-lines log: one event a line, UTF-8.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "game/game.h"
+
+namespace ostrel::sim {
+
+// Writes the log events of the facts a game shows; everything else is ignored.
+class JsonLogPort : public TablePort {
+ public:
+  JsonLogPort(std::ostream* out, const Game* game) : out_(out), game_(game) {}
+  void SetGame(const Game* game) { game_ = game; }
+  void Show(const Effect& effect) override;
+
+  void GameStarted(int game_number, const RuleOptions& options);
+  void DealStarted();
+
+ private:
+  void Line(const std::string& json);
+  std::ostream* out_;
+  const Game* game_;
+};
+
+std::string JsonString(const std::string& utf8);
+std::string CardJson(CardCode card);
+
+}  // namespace ostrel::sim

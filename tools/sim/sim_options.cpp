@@ -1,0 +1,92 @@
+#include "sim/sim_options.h"
+
+#include <charconv>
+
+namespace ostrel::sim {
+namespace {
+
+template <class T>
+bool ParseNumber(const std::string& text, T& out) {
+  const auto* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, out);
+  return ec == std::errc() && ptr == end;
+}
+
+std::optional<Policy> ParsePolicy(const std::string& name) {
+  if (name == "random") return Policy::Random;
+  if (name == "greedy") return Policy::Greedy;
+  if (name == "ai") return Policy::Ai;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string SimUsage() {
+  return "usage: ostrel-sim [--games N] [--seed S] [--target 301|501] [--bella-first-hand-only]\n"
+         "                  [--no-trump-required] [--play random|greedy|ai]\n"
+         "                  [--teams POLICY,POLICY] [--deck-file F] [--log FILE]\n"
+         "                  [--home DIR] [--player NAME]\n";
+}
+
+ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
+  ParsedOptions result;
+  SimOptions o;
+  const auto fail = [&](std::string message) {
+    result.error = std::move(message);
+    return result;
+  };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const auto value = [&]() -> const std::string* {
+      return i + 1 < args.size() ? &args[++i] : nullptr;
+    };
+    if (a == "--help" || a == "-h") {
+      result.help = true;
+      return result;
+    } else if (a == "--bella-first-hand-only") {
+      o.bella_first_hand_only = true;
+    } else if (a == "--no-trump-required") {
+      o.trump_required = false;
+    } else if (a == "--games" || a == "--seed" || a == "--target" || a == "--play" ||
+               a == "--teams" || a == "--deck-file" || a == "--log" || a == "--home" ||
+               a == "--player") {
+      const std::string* v = value();
+      if (!v) return fail(a + " needs a value");
+      if (a == "--games") {
+        if (!ParseNumber(*v, o.games) || o.games < 1) return fail("--games wants a number above 0");
+      } else if (a == "--seed") {
+        if (!ParseNumber(*v, o.seed)) return fail("--seed wants a whole number");
+      } else if (a == "--target") {
+        if (!ParseNumber(*v, o.target) || (o.target != 301 && o.target != 501)) {
+          return fail("--target is 301 or 501");
+        }
+      } else if (a == "--play") {
+        const auto p = ParsePolicy(*v);
+        if (!p) return fail("--play is random, greedy or ai");
+        o.team_policy[1] = o.team_policy[2] = *p;
+      } else if (a == "--teams") {
+        const auto comma = v->find(',');
+        const auto p1 = ParsePolicy(v->substr(0, comma));
+        const auto p2 = comma == std::string::npos ? std::nullopt : ParsePolicy(v->substr(comma + 1));
+        if (!p1 || !p2) return fail("--teams wants two policies, e.g. ai,greedy");
+        o.team_policy[1] = *p1;
+        o.team_policy[2] = *p2;
+      } else if (a == "--deck-file") {
+        o.deck_file = *v;
+      } else if (a == "--log") {
+        o.log_file = *v;
+      } else if (a == "--home") {
+        o.home = *v;
+      } else {
+        if (v->empty()) return fail("--player wants a name");
+        o.player = *v;
+      }
+    } else {
+      return fail("unknown option " + a);
+    }
+  }
+  result.options = o;
+  return result;
+}
+
+}  // namespace ostrel::sim
