@@ -46,7 +46,12 @@ TEST_P(AtomicFileFailure, KeepsTheOldFileAndRemovesTheTemporaryOne) {
 
 INSTANTIATE_TEST_SUITE_P(EveryStep, AtomicFileFailure,
                          ::testing::Values(FailStep::Create, FailStep::Write, FailStep::Flush,
-                                           FailStep::Close, FailStep::Rename));
+                                           FailStep::Close, FailStep::Rename),
+                         [](const auto& info) {
+                           const char* names[] = {"None",  "Create", "Write",
+                                                  "Flush", "Close",  "Rename"};
+                           return std::string(names[static_cast<int>(info.param)]);
+                         });
 
 TEST(AtomicFile, RefusesAReadOnlyFile) {
   TempFolder folder;
