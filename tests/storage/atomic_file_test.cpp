@@ -44,14 +44,15 @@ TEST_P(AtomicFileFailure, KeepsTheOldFileAndRemovesTheTemporaryOne) {
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Ostrel4.ini"});
 }
 
+std::string StepName(const ::testing::TestParamInfo<FailStep>& info) {
+  static const char* const kNames[] = {"None", "Create", "Write", "Flush", "Close", "Rename"};
+  return kNames[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryStep, AtomicFileFailure,
                          ::testing::Values(FailStep::Create, FailStep::Write, FailStep::Flush,
                                            FailStep::Close, FailStep::Rename),
-                         [](const auto& info) {
-                           const char* names[] = {"None",  "Create", "Write",
-                                                  "Flush", "Close",  "Rename"};
-                           return std::string(names[static_cast<int>(info.param)]);
-                         });
+                         StepName);
 
 TEST(AtomicFile, RefusesAReadOnlyFile) {
   TempFolder folder;
