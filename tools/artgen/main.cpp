@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
   if (!DrawCardFaces(sink, QString::fromLocal8Bit(argv[2]), &error)) return Fail(error);
   DrawSuitSymbols(sink);
   DrawCardBacks(sink);
+  DrawTableArt(sink);
+  DrawTablePieces(sink);
   sink.WriteCollection(QStringLiteral("pictures.qrc"));
   if (!sink.errors().isEmpty()) return Fail(sink.errors().join(QStringLiteral("; ")));
   std::printf("ostrel_artgen: %d pictures\n", sink.count());
