@@ -1,5 +1,6 @@
 #include "storage/program_folder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -30,11 +31,23 @@ bool IsSystemFolder(const std::string& folder) {
          top == "opt" || top == "snap" || top == "nix";
 }
 
+namespace {
+
+// A folder with no write permission bit counts as read-only even for root, whom access()
+// would let through.
+bool UserMayWrite(const std::string& folder) {
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  return ::access(folder.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
 std::optional<ProgramFolders> ChooseProgramFolder(const std::string& exe_folder,
                                                   const Environment& env, std::string* error) {
   fs::path program;
-  if (!exe_folder.empty() && !IsSystemFolder(exe_folder) &&
-      ::access(exe_folder.c_str(), W_OK) == 0) {
+  if (!exe_folder.empty() && !IsSystemFolder(exe_folder) && UserMayWrite(exe_folder)) {
     program = fs::path(exe_folder);
   } else {
     auto data_home = env("XDG_DATA_HOME");
