@@ -213,27 +213,46 @@ class FastSearch {
     return value;
   }
 
+  // The last trick: every seat has one card left and no choice.
+  double LastTrick(int mover) {
+    int points = 10;
+    std::int8_t trick[4];
+    for (int k = 0; k < 4; ++k) {
+      const int bit = LowBit(st_.hand[(mover + k) & 3]);
+      trick[k] = static_cast<std::int8_t>(bit);
+      points += deal_.points[bit];
+    }
+    const int winner = (mover + deal_.Winner(trick)) & 3;
+    st_.points[TeamOf(winner)] += points;
+    const double value = Settle(mover);
+    st_.points[TeamOf(winner)] -= points;
+    return value;
+  }
+
   double Search(double alpha, double beta) {
     ++nodes;
     double value = 0;
     if (Prelude(value)) return value;
     const int mover = Mover();
     const int size = std::popcount(st_.hand[mover]);
-    const bool use_table = s_.transposition && st_.count == 0 && st_.depth > 1 && size >= 3 &&
-                           size <= 7 && table_.Usable();
-    const double alpha0 = alpha;
+    if (st_.count == 0 && size == 1) return LastTrick(mover);
+    const bool use_table = st_.count == 0 && table_.Usable();
     std::uint64_t key = 0;
     int hint = -1;
     if (use_table) {
       key = TranspositionTable::Key(st_.hand, mover, st_.points);
       if (const auto* e = table_.Find(key)) {
-        if (e->bound == Bound::kExact) return e->value;
-        if (e->bound == Bound::kLower && e->value >= beta) return e->value;
-        if (e->bound == Bound::kUpper && e->value <= alpha) return e->value;
+        if (e->lower == e->upper) return e->lower;
+        if (e->lower >= beta) return e->lower;
+        if (e->upper <= alpha) return e->upper;
+        if (e->lower > alpha) alpha = e->lower;
+        if (e->upper < beta) beta = e->upper;
         hint = e->best;
       }
     }
-    std::uint32_t moves = MoveSet();
+    const double alpha0 = alpha;
+    const double beta0 = beta;
+    const std::uint32_t moves = MoveSet();
     double best = -kInfinity;
     int best_bit = -1;
     MoveOrder order(deal_, st_, mover, moves, hint);
@@ -246,11 +265,7 @@ class FastSearch {
         if (alpha >= beta) break;
       }
     }
-    if (use_table) {
-      const Bound bound =
-          best <= alpha0 ? Bound::kUpper : (best >= beta ? Bound::kLower : Bound::kExact);
-      table_.Store(key, size, best, bound, best_bit);
-    }
+    if (use_table) table_.Store(key, size, best, alpha0, beta0, best_bit);
     return best;
   }
 

@@ -137,15 +137,6 @@ bool MakeBitDeal(const SearchNode& node, const SearchSettings& settings, BitDeal
     state.trick[k - 1] = static_cast<std::int8_t>(bit);
   }
   if (deal.king_bit < 0 || deal.queen_bit < 0) deal.king_bit = deal.queen_bit = -1;
-  for (int suit = 0; suit < 4; ++suit) {
-    for (int byte = 0; byte < 256; ++byte) {
-      int sum = 0;
-      for (int r = 0; r < 8; ++r) {
-        if (byte >> r & 1) sum += deal.points[suit * 8 + r];
-      }
-      deal.suit_points[suit][byte] = static_cast<std::uint16_t>(sum);
-    }
-  }
   state.count = tp - 1;
   state.leader = (4 - state.count) & 3;
   state.depth = node.depth;

@@ -60,15 +60,15 @@ struct BitDeal {
   int trump = -1;  // suit 0 to 3, -1 for none
   std::uint32_t trump_mask = 0;
   std::uint8_t points[32] = {};
-  std::uint16_t suit_points[4][256] = {};
   int king_bit = -1;  // of the trump suit
   int queen_bit = -1;
   int declarer = 0;            // seat of the declarer
   Array1<int, 9> root_bits{};  // the root seat's hand positions; -1 where empty
 
   int PointsOf(std::uint32_t cards) const {
-    return suit_points[0][cards & 0xFF] + suit_points[1][(cards >> 8) & 0xFF] +
-           suit_points[2][(cards >> 16) & 0xFF] + suit_points[3][cards >> 24];
+    int sum = 0;
+    for (; cards; cards &= cards - 1) sum += points[LowBit(cards)];
+    return sum;
   }
   bool HoldsBellaPair(std::uint32_t hand) const {
     return king_bit >= 0 && (hand >> king_bit & 1u) && (hand >> queen_bit & 1u);

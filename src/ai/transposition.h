@@ -5,26 +5,27 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
 
 #include "ai/search.h"
 
 namespace ostrel {
 
-enum class Bound : std::uint8_t { kExact, kLower, kUpper };
-
+// What is known of a position's value: it lies in [lower, upper] (equal when exact).
 struct TranspositionEntry {
   std::uint64_t key = 0;
-  double value = 0;
+  double lower = 0;
+  double upper = 0;
   std::uint32_t generation = 0;
-  Bound bound = Bound::kExact;
   std::int8_t best = -1;
 };
 
 class TranspositionTable {
  public:
   static constexpr int kPointLimit = 1 << 14;
-  // A table per hand size of the seat on lead takes entries while it holds at most this many.
+  // The part of each hand size of the seat on lead takes entries while it holds at most this
+  // many. Since the key is exact the table may serve every hand size without changing a value.
   static constexpr int kEntryLimit = 48000;
 
   TranspositionTable();
@@ -41,15 +42,21 @@ class TranspositionTable {
   }
 
   const TranspositionEntry* Find(std::uint64_t key) const;
-  void Store(std::uint64_t key, int hand_size, double value, Bound bound, int best);
+  // A search of the position in the window (alpha, beta) that returned value.
+  void Store(std::uint64_t key, int hand_size, double value, double alpha, double beta, int best);
 
  private:
   static constexpr int kBits = 19;
+  static constexpr std::size_t kSlots = std::size_t{1} << kBits;
   std::size_t SlotOf(std::uint64_t key) const {
     return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - kBits));
   }
 
-  std::vector<TranspositionEntry> slots_;
+  struct Free {
+    void operator()(TranspositionEntry* p) const { std::free(p); }
+  };
+  // Zeroed pages from calloc: a new table costs nothing until it is used.
+  std::unique_ptr<TranspositionEntry[], Free> slots_;
   std::array<int, 9> counts_{};
   std::uint32_t generation_ = 1;
   bool usable_ = true;
