@@ -56,7 +56,9 @@ Variant EvaluateExchanged(HandCards hand, HandValues order, int seven_at, char p
 
 }  // namespace
 
-int BiddingPosition(int seat, int first_hand) { return (seat - first_hand + 4) % 4 + 1; }
+int BiddingPosition(int seat, int first_hand) {
+  return (seat - first_hand + 4) % 4 + 1;
+}
 
 char EvaluateTrumpHand(const HandCards& hand, const HandValues& order, char proposed,
                        CardCode turned_up, int position) {

@@ -34,7 +34,9 @@ int DeckTableNumber(CardCode card) {
   return static_cast<int>(*rank) * 4 + suit;
 }
 
-std::uint8_t NaturalOrder(Rank rank) { return static_cast<std::uint8_t>(rank) + 1; }
+std::uint8_t NaturalOrder(Rank rank) {
+  return static_cast<std::uint8_t>(rank) + 1;
+}
 
 std::uint8_t PlayOrder(Rank rank, bool trump) {
   //                                           7  8  9  10 J  Q  K  A
@@ -50,7 +52,8 @@ std::uint8_t CardPoints(Rank rank, bool trump) {
 }
 
 std::string CardText(CardCode card) {
-  return Cp1251ToUtf8(std::string_view(&card.rank, 1)) + Cp1251ToUtf8(std::string_view(&card.suit, 1));
+  return Cp1251ToUtf8(std::string_view(&card.rank, 1)) +
+         Cp1251ToUtf8(std::string_view(&card.suit, 1));
 }
 
 std::optional<CardCode> ParseCardText(std::string_view utf8) {

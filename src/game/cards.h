@@ -57,12 +57,22 @@ std::optional<CardCode> ParseCardText(std::string_view utf8);
 
 // Seats 1 to 4 (4 is the local player), teams 1 (seats 1, 3) and 2 (seats 2, 4).
 inline constexpr int kSeats = 4;
-inline int TeamOf(int seat) { return seat % 2 == 1 ? 1 : 2; }
+inline int TeamOf(int seat) {
+  return seat % 2 == 1 ? 1 : 2;
+}
 // The seat k places on in turn order: SeatAfter(4, 1) is 1.
-inline int SeatAfter(int seat, int k) { return ((seat - 1 + k) % kSeats + kSeats) % kSeats + 1; }
-inline int NextSeat(int seat) { return SeatAfter(seat, 1); }
-inline int PartnerOf(int seat) { return SeatAfter(seat, 2); }
-inline int PreviousSeat(int seat) { return SeatAfter(seat, 3); }
+inline int SeatAfter(int seat, int k) {
+  return ((seat - 1 + k) % kSeats + kSeats) % kSeats + 1;
+}
+inline int NextSeat(int seat) {
+  return SeatAfter(seat, 1);
+}
+inline int PartnerOf(int seat) {
+  return SeatAfter(seat, 2);
+}
+inline int PreviousSeat(int seat) {
+  return SeatAfter(seat, 3);
+}
 
 template <std::size_t M>
 bool ListHasCard(int n, const std::array<CardCode, M>& list, CardCode card) {

@@ -1,6 +1,5 @@
 #include "game/combinations.h"
 
-
 namespace ostrel {
 namespace {
 
@@ -20,12 +19,18 @@ struct Overlap {
   int cleared[8];
 };
 constexpr Overlap kOverlaps[] = {
-    {1, {2, 3, 4, 11, 12, 13, 14}}, {2, {3, 4, 5, 12, 13, 14, 15}},
-    {3, {4, 5, 6, 13, 14, 15, 16}}, {4, {5, 6, 14, 15, 16, 17}},
-    {5, {6, 15, 16, 17}},           {6, {16, 17}},
-    {11, {12, 13}},                 {12, {13, 14}},
-    {13, {14, 15}},                 {14, {15, 16}},
-    {15, {16, 17}},                 {16, {17}},
+    {1, {2, 3, 4, 11, 12, 13, 14}},
+    {2, {3, 4, 5, 12, 13, 14, 15}},
+    {3, {4, 5, 6, 13, 14, 15, 16}},
+    {4, {5, 6, 14, 15, 16, 17}},
+    {5, {6, 15, 16, 17}},
+    {6, {16, 17}},
+    {11, {12, 13}},
+    {12, {13, 14}},
+    {13, {14, 15}},
+    {14, {15, 16}},
+    {15, {16, 17}},
+    {16, {17}},
 };
 
 }  // namespace
@@ -65,8 +70,8 @@ Array1<Combination, 3> CombinationsOfHand(const HandCards& hand, const HandValue
     const int first = MarkFirstPosition(mark);
     const int length = MarkLength(mark);
     for (int i = 0; i < length; ++i) rec.cards[i] = hand[first + i];
-    rec.strength = static_cast<std::uint8_t>(
-        SequenceStrength(rec.kind, hand[first + length - 1], trump));
+    rec.strength =
+        static_cast<std::uint8_t>(SequenceStrength(rec.kind, hand[first + length - 1], trump));
   }
   return records;
 }
@@ -81,8 +86,7 @@ int BestStrength(const Array1<Combination, 3>& records) {
   return best;
 }
 
-int CombinationWinner(const Array1<Array1<Combination, 3>, kSeats>& combinations,
-                      int first_hand) {
+int CombinationWinner(const Array1<Array1<Combination, 3>, kSeats>& combinations, int first_hand) {
   int winner = 0;
   int best = 0;
   for (int k = 0; k < kSeats; ++k) {

@@ -11,9 +11,15 @@ namespace ostrel {
 // 11 to 17 three-card runs (mark 11 at 7 to 9 ... mark 17 at 1 to 3).
 using SequenceMarks = std::bitset<18>;
 
-inline bool IsFourCardMark(int mark) { return mark >= 1 && mark <= 6; }
-inline int MarkFirstPosition(int mark) { return IsFourCardMark(mark) ? 7 - mark : 18 - mark; }
-inline int MarkLength(int mark) { return IsFourCardMark(mark) ? 4 : 3; }
+inline bool IsFourCardMark(int mark) {
+  return mark >= 1 && mark <= 6;
+}
+inline int MarkFirstPosition(int mark) {
+  return IsFourCardMark(mark) ? 7 - mark : 18 - mark;
+}
+inline int MarkLength(int mark) {
+  return IsFourCardMark(mark) ? 4 : 3;
+}
 
 // Reads positions 1 to 9 of a sorted hand with natural order values. Overlapping runs are
 // resolved in favour of the higher positions.
@@ -30,7 +36,6 @@ int BestStrength(const Array1<Combination, 3>& records);
 
 // The seat whose best strength is highest, the earliest in turn from `first_hand` on a tie;
 // 0 when no seat holds a sequence.
-int CombinationWinner(const Array1<Array1<Combination, 3>, kSeats>& combinations,
-                      int first_hand);
+int CombinationWinner(const Array1<Array1<Combination, 3>, kSeats>& combinations, int first_hand);
 
 }  // namespace ostrel

@@ -6,7 +6,9 @@
 namespace ostrel {
 namespace {
 
-int CardsOf(const Combination& rec) { return rec.kind == CombinationKind::Ostrel ? 4 : 3; }
+int CardsOf(const Combination& rec) {
+  return rec.kind == CombinationKind::Ostrel ? 4 : 3;
+}
 
 }  // namespace
 

@@ -15,7 +15,9 @@ int HostToLocalSeat(int host_seat, int place) {
 
 }  // namespace
 
-int Game::PlaceOneSeat() const { return HostToLocalSeat(4, mode_.TournamentSeat); }
+int Game::PlaceOneSeat() const {
+  return HostToLocalSeat(4, mode_.TournamentSeat);
+}
 
 void Game::SetPlayer(std::string name, std::int32_t game_number, std::int32_t initial_score) {
   player_name_ = std::move(name);
@@ -85,7 +87,8 @@ void Game::StartDeal(bool continuing) {
     record_.FirstHand =
         static_cast<std::uint8_t>(HostToLocalSeat(record_.DealNumber % 4 + 1, place));
   } else {
-    record_.FirstHand = static_cast<std::uint8_t>((record_.GameNumber + record_.DealNumber) % 4 + 1);
+    record_.FirstHand =
+        static_cast<std::uint8_t>((record_.GameNumber + record_.DealNumber) % 4 + 1);
   }
   record_.Phase = record_.FirstHand;
   record_.TrickLeader = record_.FirstHand;
@@ -172,7 +175,9 @@ void Game::OfferBidToPlayer() {
   SetButton(8, Caption::Pass, true);
 }
 
-void Game::PlayerTakesContract(int seat) { TakeContract(seat, false, true); }
+void Game::PlayerTakesContract(int seat) {
+  TakeContract(seat, false, true);
+}
 
 void Game::BidRoundTwo(int seat, bool ask_computer, bool answer, bool send) {
   if (ask_computer) {
@@ -240,8 +245,7 @@ void Game::DealRest(bool send) {
       SortAndCount(seat);
       int landed = 1;
       while (record_.Hand[seat][landed] != record_.Deck[d]) ++landed;
-      Fly(record_.Deck[d], Place{Place::Deck, 0, 0}, Place{Place::Hand, seat, landed},
-          seat == 4);
+      Fly(record_.Deck[d], Place{Place::Deck, 0, 0}, Place{Place::Hand, seat, landed}, seat == 4);
       DrawDeck();
       DrawHand(seat);
       CardMoveSound();

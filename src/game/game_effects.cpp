@@ -29,7 +29,9 @@ void Game::Label(int seat, std::vector<Words> words, LabelColour colour) {
   Emit(LabelEffect{seat, std::move(words), colour, record_.SeatName[seat]});
 }
 
-void Game::NameLabel(int seat) { Label(seat, {Words::SeatName}, LabelColour::Plain); }
+void Game::NameLabel(int seat) {
+  Label(seat, {Words::SeatName}, LabelColour::Plain);
+}
 
 void Game::Sound(std::string_view name, bool waiting) {
   if (mode_.SoundOn) Emit(SoundEffect{std::string(name), waiting});
@@ -43,7 +45,9 @@ void Game::CardMoveSound() {
   }
 }
 
-void Game::Wait(int ms) { Emit(WaitEffect{ms}); }
+void Game::Wait(int ms) {
+  Emit(WaitEffect{ms});
+}
 
 void Game::Send(std::string message) {
   if (Networked()) Emit(SendEffect{std::move(message)});

@@ -8,9 +8,12 @@ bool Game::IsComputerDriven(int seat) const {
   if (mode_.TournamentMode) return false;
   switch (seat) {
     case 1:
-    case 3: return !mode_.NetworkMode || (mode_.NetworkSeat == 1 && mode_.LastConnection == 0);
-    case 2: return !mode_.NetworkMode;
-    default: return false;
+    case 3:
+      return !mode_.NetworkMode || (mode_.NetworkSeat == 1 && mode_.LastConnection == 0);
+    case 2:
+      return !mode_.NetworkMode;
+    default:
+      return false;
   }
 }
 
@@ -27,9 +30,9 @@ bool Game::Button7Click() {
   if (!button7_.enabled || !record_.InGame) return false;
   if (record_.BeginWait == 1) {
     record_.BeginWait = 2;
-    const bool timer = !mode_.TournamentMode &&
-                       (!mode_.NetworkMode ||
-                        (mode_.NetworkSeat == 1 && mode_.LastConnection == 0));
+    const bool timer =
+        !mode_.TournamentMode &&
+        (!mode_.NetworkMode || (mode_.NetworkSeat == 1 && mode_.LastConnection == 0));
     if (timer) SetTimer(200, true);
     const int phase = record_.Phase;
     // "To Begin" has done its work; left enabled it would invite a press that does nothing.
@@ -43,10 +46,18 @@ bool Game::Button7Click() {
     return true;
   }
   switch (record_.Phase) {
-    case 4: PlayerTakesContract(4); return true;
-    case kPhaseContract: DealRest(true); return true;
-    case kPhaseAllDealt: ShowCombinations(true); return true;
-    case kPhaseCombinationsShown: TakeBackCombinations(true); return true;
+    case 4:
+      PlayerTakesContract(4);
+      return true;
+    case kPhaseContract:
+      DealRest(true);
+      return true;
+    case kPhaseAllDealt:
+      ShowCombinations(true);
+      return true;
+    case kPhaseCombinationsShown:
+      TakeBackCombinations(true);
+      return true;
     case kPhaseTrickComplete:
       Send("hslits");
       TakeTrick();
@@ -61,7 +72,8 @@ bool Game::Button7Click() {
     case kPhaseGameOver:
       EndOfGame();
       return true;
-    default: return false;
+    default:
+      return false;
   }
 }
 

@@ -6,7 +6,9 @@
 namespace ostrel {
 namespace {
 
-bool InRange(int phase, int lo, int hi) { return phase >= lo && phase <= hi; }
+bool InRange(int phase, int lo, int hi) {
+  return phase >= lo && phase <= hi;
+}
 
 }  // namespace
 

@@ -41,9 +41,15 @@ enum Phase : std::uint8_t {
   kPhaseDealOver = 30,
   kPhaseGameOver = 31,
 };
-inline bool IsRoundOnePhase(int phase) { return phase >= 1 && phase <= 4; }
-inline bool IsRoundTwoPhase(int phase) { return phase >= 11 && phase <= 14; }
-inline bool IsPlayPhase(int phase) { return phase >= 21 && phase <= 24; }
+inline bool IsRoundOnePhase(int phase) {
+  return phase >= 1 && phase <= 4;
+}
+inline bool IsRoundTwoPhase(int phase) {
+  return phase >= 11 && phase <= 14;
+}
+inline bool IsPlayPhase(int phase) {
+  return phase >= 21 && phase <= 24;
+}
 
 struct GameRecord {
   CardList32 Deck;

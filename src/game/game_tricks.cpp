@@ -9,8 +9,8 @@ bool Game::BellaDue(int seat, CardCode card) const {
   if (card.suit != record_.Trump) return false;
   const auto rank = RankOf(card);
   if (rank != Rank::King && rank != Rank::Queen) return false;
-  const CardCode other = MakeCard(rank == Rank::King ? Rank::Queen : Rank::King,
-                                  SuitNumber(record_.Trump));
+  const CardCode other =
+      MakeCard(rank == Rank::King ? Rank::Queen : Rank::King, SuitNumber(record_.Trump));
   if (!ListHasCard(8, record_.Hand[seat], other)) return false;
   return record_.TrickPosition == 1 || !options_.BellaFirstHandOnly;
 }
@@ -38,8 +38,8 @@ void Game::PlayCard(int seat, int position, bool send) {
   } else {
     Sound("WHodsDo", true);
   }
-  RememberPlayedCard(record_.Memory, k, record_.Trick, record_.TrickOrder,
-                     options_.TrumpRequired, record_.Trump, record_.TrickLeader);
+  RememberPlayedCard(record_.Memory, k, record_.Trick, record_.TrickOrder, options_.TrumpRequired,
+                     record_.Trump, record_.TrickLeader);
   ForgetKnownCard(record_.Memory, seat, card);
   Emit(CardFact{record_.TrickNumber, seat, card, bella});
 
@@ -81,8 +81,8 @@ void Game::TakeTrick() {
   if (mode_.CardAnimation) {
     for (int k = 1; k <= 4; ++k) {
       const int seat = SeatAfter(record_.TableLeader, k - 1);
-      Fly(record_.Trick[k], Place{Place::Trick, seat, k}, Place{Place::Hand, record_.TrickLeader, 0},
-          true);
+      Fly(record_.Trick[k], Place{Place::Trick, seat, k},
+          Place{Place::Hand, record_.TrickLeader, 0}, true);
     }
     Wait(200);
   }
@@ -113,8 +113,8 @@ void Game::EndOfDeal() {
   Emit(DealEndFact{record_.DealPoints, kept.kept});
   const double verdict = DealVerdict(kept, record_.DealPoints[1], record_.DealPoints[2]);
   Sound(verdict >= 0 ? "WKoGutX" : "WKoBadX", true);
-  const bool over = record_.GameScore[1] >= options_.TargetScore ||
-                    record_.GameScore[2] >= options_.TargetScore;
+  const bool over =
+      record_.GameScore[1] >= options_.TargetScore || record_.GameScore[2] >= options_.TargetScore;
   if (!over) {
     record_.Phase = kPhaseDealOver;
     SetButton(7, Caption::NextRound, DrivesSharedSteps());

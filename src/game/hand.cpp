@@ -6,10 +6,14 @@ namespace ostrel {
 
 std::array<int, 4> SuitOrderForTrump(char trump) {
   switch (SuitNumber(trump)) {
-    case 1: return {3, 2, 4, 1};
-    case 2: return {3, 1, 4, 2};
-    case 3: return {1, 4, 2, 3};
-    default: return {1, 3, 2, 4};
+    case 1:
+      return {3, 2, 4, 1};
+    case 2:
+      return {3, 1, 4, 2};
+    case 3:
+      return {1, 4, 2, 3};
+    default:
+      return {1, 3, 2, 4};
   }
 }
 

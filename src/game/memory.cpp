@@ -4,14 +4,15 @@ namespace ostrel {
 namespace {
 
 void AddSuit(CardList32& list, int suit_number) {
-  for (int r = 0; r < kRankCount; ++r) AddToCardList(MakeCard(static_cast<Rank>(r), suit_number), list);
+  for (int r = 0; r < kRankCount; ++r)
+    AddToCardList(MakeCard(static_cast<Rank>(r), suit_number), list);
 }
 
 }  // namespace
 
 void RememberPlayedCard(SeatMemory& memory, int k, const Array1<CardCode, 4>& trick,
-                        const Array1<std::uint8_t, 4>& trick_order, bool trump_required,
-                        char trump, int trick_leader) {
+                        const Array1<std::uint8_t, 4>& trick_order, bool trump_required, char trump,
+                        int trick_leader) {
   const CardCode card = trick[k];
   const int seat = SeatAfter(trick_leader, k - 1);
   for (int s = 1; s <= kSeats; ++s) AddToCardList(card, memory.NotHeld[s]);

@@ -9,8 +9,8 @@ namespace ostrel {
 // cannot hold the led suit (nor trumps if it did not trump either); with the overtrump rule, a
 // seat that played under the best trump cannot hold a higher one.
 void RememberPlayedCard(SeatMemory& memory, int k, const Array1<CardCode, 4>& trick,
-                        const Array1<std::uint8_t, 4>& trick_order, bool trump_required,
-                        char trump, int trick_leader);
+                        const Array1<std::uint8_t, 4>& trick_order, bool trump_required, char trump,
+                        int trick_leader);
 
 // Removes a played card from its owner's known cards, leaving a hole.
 void ForgetKnownCard(SeatMemory& memory, int seat, CardCode card);

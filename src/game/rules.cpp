@@ -36,8 +36,7 @@ CanPlayResult CanPlayCard(const HandCards& hand, const HandValues& order, int po
 }
 
 CanPlayResult CanPlay(const GameRecord& record, int seat, int position, bool trump_required) {
-  const TrickSoFar trick{record.Trick, record.TrickOrder, record.TrickPosition - 1,
-                         record.LedSuit};
+  const TrickSoFar trick{record.Trick, record.TrickOrder, record.TrickPosition - 1, record.LedSuit};
   return CanPlayCard(record.Hand[seat], record.HandOrder[seat], position, trick, record.Trump,
                      trump_required);
 }

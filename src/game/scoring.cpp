@@ -20,8 +20,7 @@ KeptPoints ScoreDeal(int declarer, std::int32_t team1_points, std::int32_t team2
   return result;
 }
 
-double DealVerdict(const KeptPoints& kept, std::int32_t team1_points,
-                   std::int32_t team2_points) {
+double DealVerdict(const KeptPoints& kept, std::int32_t team1_points, std::int32_t team2_points) {
   return (kept.kept[2] - kept.kept[1]) - (team1_points - team2_points) / 10.0;
 }
 

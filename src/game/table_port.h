@@ -76,10 +76,10 @@ struct DrawHandEffect {
 };
 
 struct DrawDeckEffect {
-  int cards_left = 0;           // cards still in the deck picture; 0 hides it
-  CardCode turned_up;           // the proposed-trump card shown under the deck
-  bool freza = false;           // drawn from the turned-up card, Deck[31] and the empty card
-  CardCode under_turned_up;     // Deck[31], with freza
+  int cards_left = 0;        // cards still in the deck picture; 0 hides it
+  CardCode turned_up;        // the proposed-trump card shown under the deck
+  bool freza = false;        // drawn from the turned-up card, Deck[31] and the empty card
+  CardCode under_turned_up;  // Deck[31], with freza
 };
 
 struct DrawTrickEffect {
@@ -213,10 +213,10 @@ struct GameEndFact {};
 using Effect =
     std::variant<ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect, DrawHandEffect,
                  DrawDeckEffect, DrawTrickEffect, DrawShownEffect, FlightEffect, ScoreTabEffect,
-                 ScorePanelEffect, SoundEffect, WaitEffect, SendEffect, TimerEffect, CounterHintEffect,
-                 SuitWindowEffect, RefusedMessageEffect, MoveTimerEffect, MessageBoxEffect,
-                 CloseConnectionEffect, BidFact, ContractFact, ThrownInFact, HandsDealtFact,
-                 CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;
+                 ScorePanelEffect, SoundEffect, WaitEffect, SendEffect, TimerEffect,
+                 CounterHintEffect, SuitWindowEffect, RefusedMessageEffect, MoveTimerEffect,
+                 MessageBoxEffect, CloseConnectionEffect, BidFact, ContractFact, ThrownInFact,
+                 HandsDealtFact, CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;
 
 class TablePort {
  public:

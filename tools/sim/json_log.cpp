@@ -7,7 +7,9 @@
 namespace ostrel::sim {
 namespace {
 
-std::string Bool(bool b) { return b ? "true" : "false"; }
+std::string Bool(bool b) {
+  return b ? "true" : "false";
+}
 
 std::string TeamPair(const Array1<std::int32_t, 2>& v) {
   return "{\"1\":" + std::to_string(v[1]) + ",\"2\":" + std::to_string(v[2]) + "}";
@@ -31,8 +33,8 @@ std::string CombinationRecords(const Array1<Combination, 3>& records) {
     if (c.kind == CombinationKind::None) continue;
     if (out.size() > 1) out += ',';
     out += std::string("{\"kind\":\"") + (c.kind == CombinationKind::Ostrel ? "Ostrel" : "Tertz") +
-           "\",\"strength\":" + std::to_string(c.strength) + ",\"cards\":" +
-           CardArray(c.cards, 0, 3) + "}";
+           "\",\"strength\":" + std::to_string(c.strength) +
+           ",\"cards\":" + CardArray(c.cards, 0, 3) + "}";
   }
   return out + "]";
 }
@@ -56,7 +58,9 @@ std::string JsonString(const std::string& utf8) {
   return out + "\"";
 }
 
-std::string CardJson(CardCode card) { return JsonString(CardText(card)); }
+std::string CardJson(CardCode card) {
+  return JsonString(CardText(card));
+}
 
 void JsonLogPort::Line(const std::string& json) {
   if (out_) *out_ << json << '\n';
@@ -71,9 +75,8 @@ void JsonLogPort::GameStarted(int game_number, const RuleOptions& options) {
 
 void JsonLogPort::DealStarted() {
   const GameRecord& r = game_->Record();
-  Line("{\"event\":\"deal\",\"deal\":" + std::to_string(r.DealNumber) +
-       ",\"first_hand\":" + std::to_string(r.FirstHand) +
-       ",\"deck\":" + CardArray(r.Deck, 1, kDeckSize) + "}");
+  Line("{\"event\":\"deal\",\"deal\":" + std::to_string(r.DealNumber) + ",\"first_hand\":" +
+       std::to_string(r.FirstHand) + ",\"deck\":" + CardArray(r.Deck, 1, kDeckSize) + "}");
 }
 
 void JsonLogPort::Show(const Effect& effect) {
@@ -100,8 +103,8 @@ void JsonLogPort::Show(const Effect& effect) {
     }
     Line(line + "}}");
   } else if (std::holds_alternative<CombinationsFact>(effect)) {
-    std::string line = "{\"event\":\"combinations\",\"shown_seat\":" +
-                       std::to_string(r.ShownSeat) + ",\"records\":{";
+    std::string line = "{\"event\":\"combinations\",\"shown_seat\":" + std::to_string(r.ShownSeat) +
+                       ",\"records\":{";
     for (int s = 1; s <= kSeats; ++s) {
       if (s > 1) line += ',';
       line += "\"" + std::to_string(s) + "\":" + CombinationRecords(r.Combinations[s]);
@@ -112,9 +115,8 @@ void JsonLogPort::Show(const Effect& effect) {
          ",\"seat\":" + std::to_string(card->seat) + ",\"card\":" + CardJson(card->card) +
          ",\"bella\":" + Bool(card->bella) + "}");
   } else if (const auto* t = std::get_if<TrickFact>(&effect)) {
-    Line("{\"event\":\"trick\",\"trick\":" + std::to_string(t->trick) +
-         ",\"winner\":" + std::to_string(t->winner) + ",\"points\":" + std::to_string(t->points) +
-         "}");
+    Line("{\"event\":\"trick\",\"trick\":" + std::to_string(t->trick) + ",\"winner\":" +
+         std::to_string(t->winner) + ",\"points\":" + std::to_string(t->points) + "}");
   } else if (const auto* d = std::get_if<DealEndFact>(&effect)) {
     Line("{\"event\":\"deal_end\",\"deal_points\":" + TeamPair(d->deal_points) +
          ",\"kept\":" + TeamPair(d->kept) + ",\"game_score\":" + TeamPair(r.GameScore) + "}");

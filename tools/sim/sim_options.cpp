@@ -67,7 +67,8 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
       } else if (a == "--teams") {
         const auto comma = v->find(',');
         const auto p1 = ParsePolicy(v->substr(0, comma));
-        const auto p2 = comma == std::string::npos ? std::nullopt : ParsePolicy(v->substr(comma + 1));
+        const auto p2 =
+            comma == std::string::npos ? std::nullopt : ParsePolicy(v->substr(comma + 1));
         if (!p1 || !p2) return fail("--teams wants two policies, e.g. ai,greedy");
         o.team_policy[1] = *p1;
         o.team_policy[2] = *p2;

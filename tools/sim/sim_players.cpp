@@ -24,7 +24,8 @@ int SimPlayers::ChooseCard(const GameRecord& r, int seat, const RuleOptions& opt
     case Policy::Greedy:
       if (greedy_) return greedy_->ChooseCard(r, seat, options);
       break;
-    case Policy::Random: break;
+    case Policy::Random:
+      break;
   }
   return RandomAllowedCard(r, seat, options.TrumpRequired, random_);
 }
