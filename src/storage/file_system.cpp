@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -47,14 +48,23 @@ Status PosixFileSystem::Flush(Handle handle) {
 }
 
 Status PosixFileSystem::Close(Handle handle) {
-  if (::close(handle) != 0)
+  if (::close(handle) != 0) {
     return Status::Error(std::string("cannot close: ") + std::strerror(errno));
+  }
   return Status::Ok();
 }
 
 Status PosixFileSystem::Rename(const std::string& from, const std::string& to) {
-  if (std::rename(from.c_str(), to.c_str()) != 0)
+  if (std::rename(from.c_str(), to.c_str()) != 0) {
     return Status::Error(Describe("cannot replace", to));
+  }
+  // The new name itself must reach the disk too, or a crash could bring the old file back.
+  const std::string folder = std::filesystem::path(to).parent_path().string();
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    (void)::fsync(fd);
+    ::close(fd);
+  }
   return Status::Ok();
 }
 

@@ -283,6 +283,7 @@ TEST(SettingsFile, LoadWithoutFileGivesDefaultsWithAPassport) {
   EXPECT_FALSE(s.ChangeTrumpSeven);
   EXPECT_TRUE(s.MoveOnQueue);
   EXPECT_FALSE(s.CardOnFreza);
+  EXPECT_TRUE(folder.Entries().empty());  // reading never writes
 }
 
 TEST(SettingsFile, SaveThenLoadRoundTripsThroughTheDisk) {
