@@ -137,6 +137,12 @@ bool MakeBitDeal(const SearchNode& node, const SearchSettings& settings, BitDeal
     state.trick[k - 1] = static_cast<std::int8_t>(bit);
   }
   if (deal.king_bit < 0 || deal.queen_bit < 0) deal.king_bit = deal.queen_bit = -1;
+  // The seats that already played to this trick hold one card fewer than the others.
+  const int n = std::popcount(state.hand[0]);
+  for (int h = 1; h <= 3; ++h) {
+    const bool played = h + 1 >= 6 - tp;
+    if (std::popcount(state.hand[h]) != (played ? n - 1 : n)) return false;
+  }
   state.count = tp - 1;
   state.leader = (4 - state.count) & 3;
   state.depth = node.depth;

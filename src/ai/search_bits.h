@@ -103,7 +103,7 @@ struct BitDeal {
 };
 
 // False when the node is not a deal the search can represent (a card twice, values out of
-// range); the caller then reports nothing tried.
+// range, hands whose sizes do not fit the trick); the caller then reports nothing tried.
 bool MakeBitDeal(const SearchNode& node, const SearchSettings& settings, BitDeal& deal,
                  BitState& state);
 

@@ -1,0 +1,40 @@
+// The computer seats as the game flow sees them: the bidding answers and the card choice.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "ai/choose_card.h"
+#include "game/players.h"
+#include "game/random.h"
+
+namespace ostrel {
+
+class AiPlayers : public ComputerPlayers {
+ public:
+  // The simulator and tests pass a seed; the game passes Random::FromClock().
+  explicit AiPlayers(Random random) : random_(random) {}
+
+  bool AcceptProposedTrump(const GameRecord& record, int seat) override;
+  int NameTrumpSuit(const GameRecord& record, int seat) override;
+  int ChooseCard(const GameRecord& record, int seat, const RuleOptions& options) override;
+
+  // The window's progress bar: the share of samples done, 0 to 100, before every sample.
+  void SetProgress(std::function<void(int percent)> progress) {
+    hooks_.progress = std::move(progress);
+  }
+  // The clock behind the time budget (tests simulate a slow machine with it).
+  void SetClock(std::function<std::int64_t()> clock_ms) { hooks_.clock_ms = std::move(clock_ms); }
+  const ChooseCardReport& LastReport() const { return last_; }
+
+ private:
+  Random random_;
+  ChooseCardHooks hooks_;
+  ChooseCardReport last_;
+};
+
+// The simulator's plain baseline: take the trick with the cheapest card that wins it unless the
+// partner is already winning it, otherwise throw the cheapest card the rules allow.
+int GreedyPlay(const GameRecord& record, int seat, const RuleOptions& options);
+
+}  // namespace ostrel
