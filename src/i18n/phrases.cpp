@@ -23,6 +23,7 @@ std::string_view Phrase(PhraseKey key) {
 }
 
 std::optional<PhraseKey> PhraseAfter(PhraseKey key, int steps) {
+  if (Index(key) >= kPhraseCount) return std::nullopt;
   long target = static_cast<long>(Index(key)) + steps;
   if (target < 0 || target >= static_cast<long>(kPhraseCount)) return std::nullopt;
   return static_cast<PhraseKey>(target);
