@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "game/cp1251.h"
+#include "storage/program_folder.h"
 #include "storage/text.h"
 
 namespace ostrel {
@@ -32,6 +33,18 @@ std::optional<ClubSession> ClubSession::Open(const std::string& program_folder, 
   session.multiplayer_ = multiplayer;
   session.fs_ = &fs;
   return session;
+}
+
+std::optional<ClubSession> ClubSession::OpenOrInstall(const std::string& program_folder,
+                                                      bool multiplayer,
+                                                      const std::string& shipped_folder,
+                                                      std::string* error, FileSystem& fs) {
+  Status installed = InstallClubFiles(program_folder, shipped_folder);
+  if (!installed.ok()) {
+    if (error) *error = installed.message();
+    return std::nullopt;
+  }
+  return Open(program_folder, multiplayer, error, fs);
 }
 
 LoginResult ClubSession::Login(int seat, std::string_view name, std::string_view password,

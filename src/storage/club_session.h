@@ -3,7 +3,7 @@
 // call; the steps are also offered one by one for a caller that must do something between
 // them (the statistics report and the sounds come between the history line and the club file).
 //
-//   auto session = ClubSession::Open(folder, /*multiplayer=*/false, &error);
+//   auto session = ClubSession::OpenOrInstall(folder, /*multiplayer=*/false, "", &error);
 //   LoginResult login = session->LoginByName("Anna", "");   // member "Anna" or a new player
 //   ... record.GameNumber = session->GameNumber(); record.InitialScore = session->InitialScore();
 //   FinishedGame done = session->RecordFinishedGame(score_difference, port);
@@ -46,6 +46,14 @@ class ClubSession {
   // opens, but the session never writes it (writable() is false).
   static std::optional<ClubSession> Open(const std::string& program_folder, bool multiplayer,
                                          std::string* error, FileSystem& fs = RealFileSystem());
+
+  // Open, after the club files a fresh program folder lacks were installed from
+  // shipped_folder ("" installs the initial files themselves; see InstallClubFiles).
+  static std::optional<ClubSession> OpenOrInstall(const std::string& program_folder,
+                                                  bool multiplayer,
+                                                  const std::string& shipped_folder,
+                                                  std::string* error,
+                                                  FileSystem& fs = RealFileSystem());
 
   const ClubFile& club() const { return club_; }
   const std::string& club_path() const { return club_path_; }

@@ -67,6 +67,18 @@ Status AddHistoryLine(const std::string& history_folder, std::string_view base,
                       const HistoryClock& clock = SystemHistoryClock(),
                       FileSystem& fs = RealFileSystem());
 
+// The history window's list: the sound files from number 1 up to the first that is not sound,
+// each labelled "File I0001 <date>" (UTF-8). Empty when file 1 is not sound; the window then
+// shows the phrase "No History Files".
+struct HistoryListItem {
+  int number = 0;
+  std::string label;
+  HistoryFileInfo info;
+};
+std::vector<HistoryListItem> ListHistoryFiles(const std::string& history_folder,
+                                              std::string_view base,
+                                              const HistoryClock& clock = SystemHistoryClock());
+
 // One row of the history window, texts in UTF-8.
 struct HistoryRow {
   std::string time, date, player, games, result, rating, type;

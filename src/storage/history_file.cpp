@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "game/cp1251.h"
 #include "storage/atomic_file.h"
 #include "storage/history.h"
 #include "storage/text.h"
@@ -67,6 +68,18 @@ Status AddHistoryLine(const std::string& history_folder, std::string_view base,
     return Status::Ok();
   }
   return Fail(port, "all history files are full");
+}
+
+std::vector<HistoryListItem> ListHistoryFiles(const std::string& history_folder,
+                                              std::string_view base, const HistoryClock& clock) {
+  std::vector<HistoryListItem> items;
+  for (int number = 1; number <= kHistoryLastFile; ++number) {
+    HistoryFileInfo info = VerifyHistoryFile(history_folder, base, number, clock);
+    if (!info.sound) break;
+    std::string label = "File I" + ZeroPadded(number, 4) + " " + Cp1251ToUtf8(info.date);
+    items.push_back({number, std::move(label), std::move(info)});
+  }
+  return items;
 }
 
 }  // namespace ostrel

@@ -75,7 +75,8 @@ Status InstallClubFiles(const std::string& program_folder, const std::string& sh
     if (fs::exists(target, ec)) continue;
     const fs::path source = fs::path(shipped_folder) / name;
     std::string error;
-    auto bytes = ReadWholeFile(source.string(), &error);
+    auto bytes = shipped_folder.empty() ? SerializeClubFile(InitialClubFile())
+                                        : ReadWholeFile(source.string(), &error);
     // Copied atomically: a half-copied club file would stop every later start.
     Status copied = bytes ? ReplaceFileAtomically(target.string(), *bytes) : Status::Error(error);
     if (!copied.ok()) {

@@ -32,7 +32,9 @@ std::optional<ProgramFolders> ChooseProgramFolder(const std::string& exe_folder,
                                                   std::string* error = nullptr);
 
 // Copies each club file of shipped_folder that the program folder lacks; existing files are
-// never overwritten. The folder is created when it does not exist.
+// never overwritten. The folder is created when it does not exist. An empty shipped_folder
+// writes the initial club files themselves (the content the build ships), for a program that
+// has no installation beside it, such as the simulator.
 Status InstallClubFiles(const std::string& program_folder, const std::string& shipped_folder);
 
 // ChooseProgramFolder, then InstallClubFiles: what the program does at its first start.

@@ -123,6 +123,19 @@ TEST_F(Session, AMissingOrDamagedClubDoesNotOpen) {
   EXPECT_NE(error.find("Can`t find the file"), std::string::npos) << error;
 }
 
+TEST(SessionFolder, AnEmptyFolderGetsTheInitialClubFiles) {
+  TempFolder home;
+  std::string error;
+  auto session = ClubSession::OpenOrInstall(home.File("sim"), false, "", &error);
+  ASSERT_TRUE(session.has_value()) << error;
+  EXPECT_EQ(ReadBytes(home.File("sim/Ostrel4.clb")), SerializeClubFile(InitialClubFile()));
+  EXPECT_EQ(ReadBytes(home.File("sim/Ostrel4.net")), SerializeClubFile(InitialClubFile()));
+  // A damaged club is not replaced: it still stops the program.
+  WriteBytes(home.File("sim/Ostrel4.clb"), "damaged");
+  EXPECT_FALSE(ClubSession::OpenOrInstall(home.File("sim"), false, "", &error).has_value());
+  EXPECT_EQ(ReadBytes(home.File("sim/Ostrel4.clb")), "damaged");
+}
+
 TEST_F(Session, RecordingWithoutALoginFails) {
   auto session = Open();
   FinishedGame game = session->RecordFinishedGame(10, port, "", Clock());

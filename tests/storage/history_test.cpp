@@ -181,6 +181,19 @@ TEST_F(History, AFailedWriteSaysSoAndKeepsTheFile) {
   EXPECT_EQ(ReadBytes(FilePath(1)), before);
 }
 
+TEST_F(History, TheListEndsAtTheFirstFileThatIsNotSound) {
+  EXPECT_TRUE(ListHistoryFiles(folder.path(), "Ostrel4", Clock()).empty());
+  const std::string one = HistoryFileBytes({HistoryGameLine(Game(), kWhen, Clock())});
+  WriteBytes(FilePath(1), one);
+  WriteBytes(FilePath(2), one);
+  WriteBytes(FilePath(4), one);  // after the gap at 3
+  auto items = ListHistoryFiles(folder.path(), "Ostrel4", Clock("10.12.26"));
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].label, "File I0001 10.12.26");
+  EXPECT_EQ(items[1].number, 2);
+  EXPECT_EQ(items[1].info.games, 1);
+}
+
 TEST_F(History, TheFolderIsCreatedWithTheFirstLine) {
   const std::string history = folder.File("History");
   RecordingPort port;
