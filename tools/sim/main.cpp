@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "game/game.h"
+#include "sim/club_recorder.h"
 #include "sim/json_log.h"
 #include "sim/sim_driver.h"
 #include "sim/sim_options.h"
@@ -41,6 +42,16 @@ int Run(const SimOptions& o) {
     out = &file;
   }
 
+  std::optional<ClubRecorder> club;
+  if (!o.home.empty()) {
+    std::string error;
+    club = ClubRecorder::Open(o.home, OSTREL_SHARE_DIR, &error);
+    if (!club) {
+      std::cerr << "ostrel-sim: " << error << '\n';
+      return 2;
+    }
+  }
+
   Random deal_random(o.seed);
   Random play_random(o.seed ^ 0x9E3779B97F4A7C15ull);
   SimPlayers players(o.team_policy[1], o.team_policy[2], play_random, nullptr, nullptr);
@@ -55,9 +66,23 @@ int Run(const SimOptions& o) {
     game.Options().TrumpRequired = o.trump_required;
     game.Mode().SoundOn = false;
     game.Mode().CardAnimation = false;
-    game.SetPlayer(o.player, g, 0);
+    if (club) {
+      std::string error;
+      if (!club->Login(o.player, &error)) {
+        std::cerr << "ostrel-sim: " << error << '\n';
+        return 1;
+      }
+      game.SetFinishPort(&*club);
+      game.SetPlayer(o.player, club->GameNumber(), club->InitialScore());
+    } else {
+      game.SetPlayer(o.player, g, 0);
+    }
     if (const auto error = PlayGame(game, players, log, decks, counts)) {
       std::cerr << "ostrel-sim: game " << g << ": " << *error << '\n';
+      return 1;
+    }
+    if (club && !club->failure().empty()) {
+      std::cerr << "ostrel-sim: game " << g << ": " << club->failure() << '\n';
       return 1;
     }
   }

@@ -1,0 +1,54 @@
+// Simulated games at seat 4 of a program folder leave a sound club file and one sound history
+// line per game, through the same end-of-game steps the desktop program takes.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "game/game.h"
+#include "sim/club_recorder.h"
+#include "sim/sim_driver.h"
+#include "sim/sim_players.h"
+#include "storage/club_store.h"
+#include "storage/history.h"
+
+namespace ostrel::sim {
+namespace {
+
+TEST(SimHome, GamesUpdateTheClubAndTheHistory) {
+  const auto home =
+      std::filesystem::temp_directory_path() / ("ostrel-sim-home-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(home);
+  std::string error;
+  auto club = ClubRecorder::Open(home.string(), OSTREL_SHARE_DIR, &error);
+  ASSERT_TRUE(club) << error;
+
+  Random random(5);
+  SimPlayers players(Policy::Random, Policy::Random, random, nullptr, nullptr);
+  JsonLogPort log(nullptr, nullptr);
+  DeckQueue decks;
+  RunCounts counts;
+  constexpr int kGames = 30;
+  for (int g = 1; g <= kGames; ++g) {
+    ASSERT_TRUE(club->Login("Tester", &error)) << error;
+    EXPECT_EQ(club->GameNumber(), g);  // the club counts the player's games
+    Game game(log, players, random);
+    log.SetGame(&game);
+    game.Mode().SoundOn = false;
+    game.SetFinishPort(&*club);
+    game.SetPlayer("Tester", club->GameNumber(), club->InitialScore());
+    ASSERT_FALSE(PlayGame(game, players, log, decks, counts).has_value());
+    ASSERT_TRUE(club->failure().empty()) << club->failure();
+  }
+
+  const ClubCheck check = VerifyClubFile((home / "Ostrel4.clb").string());
+  ASSERT_TRUE(check.usable()) << check.detail;
+  const HistoryFileInfo history = VerifyHistoryFile((home / "History").string(), "Ostrel4", 1);
+  EXPECT_TRUE(history.sound);
+  EXPECT_EQ(history.games, kGames);
+  std::filesystem::remove_all(home);
+}
+
+}  // namespace
+}  // namespace ostrel::sim

@@ -1,0 +1,53 @@
+#include "sim/club_recorder.h"
+
+#include "storage/program_folder.h"
+
+namespace ostrel::sim {
+
+std::optional<ClubRecorder> ClubRecorder::Open(const std::string& home, const std::string& shipped,
+                                               std::string* error) {
+  const Status installed = InstallClubFiles(home, shipped);
+  if (!installed.ok()) {
+    *error = installed.message();
+    return std::nullopt;
+  }
+  auto session = ClubSession::Open(home, false, error);
+  if (!session) return std::nullopt;
+  if (!session->writable()) {
+    *error = "the club file " + session->club_path() + " cannot be written";
+    return std::nullopt;
+  }
+  return ClubRecorder(std::move(*session));
+}
+
+bool ClubRecorder::Login(const std::string& name, std::string* error) {
+  const LoginResult login = session_->LoginByName(name, "");
+  if (login.error != LoginError::None) {
+    *error = "cannot log in as " + name + ": " + std::string(LoginErrorPhrase(login.error));
+    return false;
+  }
+  failure_.clear();
+  return true;
+}
+
+void ClubRecorder::Note(const Status& status) {
+  if (!status.ok() && failure_.empty()) failure_ = status.message();
+}
+
+void ClubRecorder::UpdateRating(const GameRecord& record) {
+  standing_ = session_->Standing(record.ScoreDifference);
+}
+
+void ClubRecorder::WriteHistory(const GameRecord&) {
+  Note(session_->WriteHistory(standing_, HistoryKind::Computer, "", *this));
+}
+
+void ClubRecorder::UpdateClubFile(const GameRecord& record) {
+  Note(session_->UpdateClub(record.ScoreDifference, standing_, *this));
+}
+
+void ClubRecorder::ShowError(std::string_view phrase, std::string_view detail) {
+  if (failure_.empty()) failure_ = std::string(phrase) + " (" + std::string(detail) + ")";
+}
+
+}  // namespace ostrel::sim
