@@ -92,3 +92,65 @@ inline const char kClubs = kSuitBytes[3];
 inline const char kSpades = kSuitBytes[4];
 
 }  // namespace ostrel::testing
+
+#include "game/memory.h"
+#include "game/rules.h"
+#include "support/play_positions.h"
+
+namespace ostrel::testing {
+
+// A deal at the start of trick play with the given hands of seats 1 to 4; the turned-up card
+// is known to be with the seat before the declarer.
+inline GameRecord Record(const std::vector<std::string>& hands, char trump, int declarer,
+                         int first_hand, const std::string& turned_up) {
+  GameRecord r;
+  r.Trump = trump;
+  r.Declarer = static_cast<std::uint8_t>(declarer);
+  for (int seat = 1; seat <= 4; ++seat) {
+    const SearchHand h = Hand(hands[seat - 1], trump);
+    r.Hand[seat] = h.cards;
+    r.HandOrder[seat] = h.order;
+    r.HandPoints[seat] = h.points;
+    r.CardCount[seat] = static_cast<std::uint8_t>(Cards(hands[seat - 1]).size());
+    r.Role[seat] = seat == declarer ? 1 : (TeamOf(seat) == TeamOf(declarer) ? 3 : 2);
+  }
+  r.Deck[kDeckSize] = Card(turned_up);
+  RememberTurnedUpCard(r.Memory, r.Deck[kDeckSize], declarer);
+  r.FirstHand = static_cast<std::uint8_t>(first_hand);
+  r.TrickLeader = r.FirstHand;
+  r.TableLeader = r.FirstHand;
+  r.TrickPosition = 1;
+  r.TrickNumber = 1;
+  r.LedSuit = kNoSuit;
+  r.Phase = static_cast<std::uint8_t>(first_hand + 20);
+  r.InGame = true;
+  return r;
+}
+
+inline int RecordPosition(const GameRecord& r, int seat, const std::string& card) {
+  for (int p = 1; p <= 8; ++p) {
+    if (r.Hand[seat][p] == Card(card)) return p;
+  }
+  return 0;
+}
+
+// The seat to move plays the card, which the rules must allow.
+inline void Play(GameRecord& r, const RuleOptions& options, const std::string& card) {
+  const int seat = r.Phase - 20;
+  const int p = RecordPosition(r, seat, card);
+  ASSERT_NE(p, 0) << card << " is not in the hand of seat " << seat;
+  ASSERT_EQ(CanPlay(r, seat, p, options.TrumpRequired), kAllowed) << card;
+  PlayOne(r, options, p);
+}
+
+inline bool HandHas(const SearchHand& hand, const std::string& card) {
+  return PositionOf(hand, card) != 0;
+}
+
+inline int CountSuit(const SearchHand& hand, char suit) {
+  int n = 0;
+  for (int p = 1; p <= 9; ++p) n += hand.cards[p].suit == suit ? 1 : 0;
+  return n;
+}
+
+}  // namespace ostrel::testing
