@@ -33,22 +33,9 @@ void ReadLanguage(char c, Settings& s) {
 }
 
 void ReadSoundMusic(char c, Settings& s) {
-  switch (c) {
-    case '0':
-      s.SoundOn = false, s.MusicOn = false;
-      break;
-    case '1':
-      s.SoundOn = true, s.MusicOn = true;
-      break;
-    case '2':
-      s.SoundOn = true, s.MusicOn = false;
-      break;
-    case '3':
-      s.SoundOn = false, s.MusicOn = true;
-      break;
-    default:
-      break;
-  }
+  if (c < '0' || c > '3') return;  // anything else keeps both
+  s.SoundOn = c == '1' || c == '2';
+  s.MusicOn = c == '1' || c == '3';
 }
 
 void ReadDigitInRange(char c, int low, int high, int& field) {
@@ -61,71 +48,33 @@ void ReadZeroOne(char c, bool& field) {
   if (c == '1') field = true;
 }
 
+// One position of the general flags line; positions count from 1.
 void ApplyGeneralPosition(int pos, char c, Settings& s) {
+  // clang-format off
   switch (pos) {
-    case 1:
-      ReadLanguage(c, s);
-      break;
-    case 2:
-      ReadSoundMusic(c, s);
-      break;
-    case 3:
-      s.GifAnimation = c != '0';
-      break;
-    case 4:
-      s.FlyingCards = c != '0';
-      break;
-    case 5:
-      s.ClubView = c == '2' ? 2 : 1;
-      break;
-    case 6:
-      s.Multiplayer = c == '1';
-      break;
-    case 7:
-      s.RedCursor = c != '0';
-      break;
-    case 8:
-      ReadDigitInRange(c, 1, 6, s.CardSpeed);
-      break;
-    case 9:
-      ReadDigitInRange(c, 1, 5, s.WindowSize);
-      break;
-    case 10:
-      s.StartCounted = c == 'R';
-      break;
-    case 11:
-      s.Liked = c == 'L';
-      break;
-    case 12:
-      s.RadioListFromServer = c == '0';
-      break;
-    case 13:
-      ReadDigitInRange(c, 1, 7, s.TitleColour);
-      break;
-    case 14:
-      s.NewButtons = c == '1';
-      break;
-    case 15:
-      s.AuxDesignPurple = c == '1';
-      break;
-    case 16:
-      ReadDigitInRange(c, 1, 3, s.AuxDesign);
-      break;
-    case 17:
-      ReadDigitInRange(c, 0, 1, s.MainMenuDesign);
-      break;
-    case 18:
-      ReadDigitInRange(c, 0, 1, s.TableDesign);
-      break;
-    case 19:
-      ReadZeroOne(c, s.SaluteButtons);
-      break;
-    case 20:
-      ReadZeroOne(c, s.SaluteCards);
-      break;
-    default:
-      break;
+    case 1: ReadLanguage(c, s); break;
+    case 2: ReadSoundMusic(c, s); break;
+    case 3: s.GifAnimation = c != '0'; break;
+    case 4: s.FlyingCards = c != '0'; break;
+    case 5: s.ClubView = c == '2' ? 2 : 1; break;
+    case 6: s.Multiplayer = c == '1'; break;
+    case 7: s.RedCursor = c != '0'; break;
+    case 8: ReadDigitInRange(c, 1, 6, s.CardSpeed); break;
+    case 9: ReadDigitInRange(c, 1, 5, s.WindowSize); break;
+    case 10: s.StartCounted = c == 'R'; break;
+    case 11: s.Liked = c == 'L'; break;
+    case 12: s.RadioListFromServer = c == '0'; break;
+    case 13: ReadDigitInRange(c, 1, 7, s.TitleColour); break;
+    case 14: s.NewButtons = c == '1'; break;
+    case 15: s.AuxDesignPurple = c == '1'; break;
+    case 16: ReadDigitInRange(c, 1, 3, s.AuxDesign); break;
+    case 17: ReadDigitInRange(c, 0, 1, s.MainMenuDesign); break;
+    case 18: ReadDigitInRange(c, 0, 1, s.TableDesign); break;
+    case 19: ReadZeroOne(c, s.SaluteButtons); break;
+    case 20: ReadZeroOne(c, s.SaluteCards); break;
+    default: break;
   }
+  // clang-format on
 }
 
 void ApplyRuleOptions(const std::string& line, Settings& s) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
+
 #include "storage/champions.h"
 #include "storage/club_file.h"
 #include "storage/club_store.h"
@@ -76,6 +78,25 @@ TEST(ClubFile, InitialFileRoundTrips) {
   EXPECT_EQ(SerializeClubFile(*club), bytes);
   EXPECT_EQ(bytes.size(), 5u * 61 + 10 * 28 + 2 * 30);
   EXPECT_EQ(club->lines[16].substr(0, 2), "\xA5}");
+}
+
+TEST(ClubFile, ChecksumsAreTheSumsOfAllEvenAndThirdBytesOfLines1To16) {
+  ClubFile club = MakeClub({{"Ж\xA5", 3.5, 30, 120, "abc"}}, {400});
+  const std::string bytes = SerializeClubFile(club);
+  std::string body;
+  for (int line = 1; line <= 16; ++line) body += club.lines[line];
+  ASSERT_EQ(body.size(), 583u);
+  long all = 0, even = 0, third = 0;
+  for (std::size_t i = 1; i <= body.size(); ++i) {
+    const long byte = static_cast<unsigned char>(body[i - 1]);
+    all += byte;
+    even += i % 2 == 0 ? byte : 0;
+    third += i % 3 == 0 ? byte : 0;
+  }
+  char expected[80];
+  std::snprintf(expected, sizeof expected, "%06ld%06ld%06ld", all, even, third);
+  EXPECT_EQ(bytes.substr(bytes.size() - 20, 18), expected);
+  EXPECT_EQ(bytes.substr(bytes.size() - 30, 10), "0#####kqx#");
 }
 
 TEST(ClubFile, ChangingAnyCheckedCharacterMakesTheFileUnsound) {
