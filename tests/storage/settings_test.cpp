@@ -272,6 +272,24 @@ TEST(SettingsFile, ShortGeneralLineReadsOnlyItsPositions) {
   EXPECT_TRUE(s.SaluteCards);
 }
 
+TEST(SettingsFile, SoundAndMusicShareOnePosition) {
+  struct Case {
+    char code;
+    bool sound, music;
+  };
+  for (Case c : {Case{'0', false, false}, Case{'1', true, true}, Case{'2', true, false},
+                 Case{'3', false, true}, Case{'4', true, true}, Case{'#', true, true}}) {
+    auto lines = FormatSettings(DefaultSettings(kBuiltIn));
+    lines[1] = std::string("0") + c.code;
+    Settings s = Parse(lines);
+    EXPECT_EQ(s.SoundOn, c.sound) << c.code;
+    EXPECT_EQ(s.MusicOn, c.music) << c.code;
+    if (c.code <= '3') {
+      EXPECT_EQ(FormatSettings(s)[1][1], c.code);
+    }
+  }
+}
+
 TEST(SettingsFile, LoadWithoutFileGivesDefaultsWithAPassport) {
   TempFolder folder;
   bool full = true;
