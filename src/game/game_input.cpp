@@ -42,6 +42,7 @@ bool Game::Button7Click() {
       if (phase >= 1 && phase <= 3) BidRoundOne(phase, true, false, true);
     } else {
       Send("hbegin");
+      StartMoveTimer(phase);
     }
     return true;
   }

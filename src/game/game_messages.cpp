@@ -29,6 +29,7 @@ bool Game::ReceiveGameMessage(std::string_view message) {
     SetButton(7, Caption::ToPlay, button7_.enabled);
     SetButton(8, Caption::Pass, button8_.enabled);
     if (phase == 4) OfferBidToPlayer();
+    StartMoveTimer(phase);
   } else if (message == "hplayo" || message == "hpasso") {
     if (!InRange(phase, 1, 3)) return refuse("not a first-round bid of another seat");
     BidRoundOne(phase, false, message == "hplayo", false);

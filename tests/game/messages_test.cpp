@@ -133,3 +133,45 @@ TEST(Bella, ScoresWithTheFirstOfKingAndQueenOfTrumps) {
 
 }  // namespace
 }  // namespace ostrel::testing
+
+namespace ostrel::testing {
+namespace {
+
+TEST(MoveTimers, TheLocalSeatThatRunsOutOfTimeLosesTheGame) {
+  GameFixture f;
+  f.game.Mode().TournamentMode = true;
+  f.game.Mode().TournamentSeat = 1;
+  f.game.SetNextDeck(kDeck);
+  f.game.StartDeal(false);
+  GameRecord& r = f.game.Record();
+  ASSERT_EQ(r.FirstHand, 2);
+  ASSERT_TRUE(f.game.Button7Click());   // "To Begin" is sent; the server relays the moves
+  EXPECT_FALSE(f.game.TimerEnabled());  // no seat is driven by the timer at a tournament
+  EXPECT_EQ(f.game.MoveTimerSeat(), 2);
+  ASSERT_TRUE(f.game.ReceiveGameMessage("hpasso"));
+  EXPECT_EQ(f.game.MoveTimerSeat(), 3);
+  ASSERT_TRUE(f.game.ReceiveGameMessage("hpasso"));
+  ASSERT_EQ(r.Phase, 4);
+  ASSERT_EQ(f.game.MoveTimerSeat(), 4);
+  EXPECT_EQ(f.game.MoveTimerCount(), 26);
+  f.port.Clear();
+  for (int i = 0; i < 26; ++i) f.game.MoveTimerSecond();
+  const auto sounds = f.port.Sounds();
+  const std::vector<std::string> ticks(sounds.begin(), sounds.begin() + 25);
+  std::vector<std::string> expected(18, "STimerA~");
+  expected.insert(expected.end(), 7, "STimerB~");
+  EXPECT_EQ(ticks, expected);
+  EXPECT_EQ(sounds.back(), "WWrongs");
+  const auto sent = f.port.All<SendEffect>();
+  ASSERT_FALSE(sent.empty());
+  EXPECT_EQ(sent.back().message, "TOut");
+  EXPECT_EQ(f.port.All<CloseConnectionEffect>().size(), 1u);
+  EXPECT_TRUE(r.GameOver);
+  EXPECT_EQ(r.Phase, kPhaseGameOver);
+  EXPECT_EQ(f.game.Button(8).caption, Caption::ExitToMenu);
+  EXPECT_TRUE(f.game.Button(8).enabled);
+  EXPECT_FALSE(f.game.Button(7).enabled);
+}
+
+}  // namespace
+}  // namespace ostrel::testing
