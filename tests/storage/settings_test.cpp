@@ -284,7 +284,7 @@ TEST(SettingsFile, SoundAndMusicShareOnePosition) {
     Settings s = Parse(lines);
     EXPECT_EQ(s.SoundOn, c.sound) << c.code;
     EXPECT_EQ(s.MusicOn, c.music) << c.code;
-    if (c.code <= '3') {
+    if (c.code >= '0' && c.code <= '3') {
       EXPECT_EQ(FormatSettings(s)[1][1], c.code);
     }
   }
