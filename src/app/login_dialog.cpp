@@ -1,0 +1,82 @@
+#include "app/login_dialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/text.h"
+#include "table/cards_button.h"
+
+namespace ostrel {
+
+TFormPassword::TFormPassword(bool new_player, const QString& name, Check check, QWidget* parent)
+    : QDialog(parent), check_(std::move(check)) {
+  setObjectName("TFormPassword");
+  setWindowTitle(T("Ostrel-Quartet"));
+  auto* layout = new QVBoxLayout(this);
+  auto* form = new QFormLayout();
+  name_ = new QLineEdit(name, this);
+  name_->setObjectName("EditName");
+  name_->setMaxLength(20);
+  password_ = new QLineEdit(this);
+  password_->setObjectName("EditPassword");
+  password_->setEchoMode(QLineEdit::Password);
+  password_->setMaxLength(5);
+  repetition_ = new QLineEdit(this);
+  repetition_->setObjectName("EditRepetition");
+  repetition_->setEchoMode(QLineEdit::Password);
+  repetition_->setMaxLength(5);
+  form->addRow(T("Your name"), name_);
+  form->addRow(T("Password"), password_);
+  if (new_player) {
+    form->addRow(T("Repeat password"), repetition_);
+  } else {
+    repetition_->hide();
+  }
+  layout->addLayout(form);
+  message_ = new QLabel(this);
+  message_->setObjectName("LabelMessage");
+  message_->setStyleSheet("color: #a00000; font-weight: bold;");
+  message_->setWordWrap(true);
+  layout->addWidget(message_);
+  auto* row = new QHBoxLayout();
+  ok_ = new TTarvoCardsButton(T("Ok"), this);
+  ok_->setObjectName("ButtonOk");
+  ok_->SetColorSB(SkinColour::DGreen);
+  ok_->setFixedHeight(30);
+  auto* cancel = new TTarvoCardsButton(T("Close"), this);
+  cancel->SetColorSB(SkinColour::DRed);
+  cancel->setFixedHeight(30);
+  row->addWidget(ok_);
+  row->addWidget(cancel);
+  layout->addLayout(row);
+  connect(ok_, &QAbstractButton::clicked, this, &TFormPassword::TryAccept);
+  connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
+  connect(name_, &QLineEdit::returnPressed, this, &TFormPassword::TryAccept);
+  connect(password_, &QLineEdit::returnPressed, this, &TFormPassword::TryAccept);
+  (name.trimmed().isEmpty() ? name_ : password_)->setFocus();
+  setMinimumWidth(340);
+}
+
+QString TFormPassword::Name() const {
+  return name_->text().trimmed();
+}
+QString TFormPassword::Message() const {
+  return message_->text();
+}
+
+void TFormPassword::TryAccept() {
+  const QString error =
+      check_ ? check_(Name(), password_->text(),
+                      repetition_->isHidden() ? password_->text() : repetition_->text())
+             : QString();
+  if (!error.isEmpty()) {
+    message_->setText(error);
+    return;
+  }
+  accept();
+}
+
+}  // namespace ostrel

@@ -1,0 +1,43 @@
+// The login dialog (TFormPassword) for a club seat or a new player: name, password and, for a
+// new player, its repetition. The club's checks run in the dialog, and their message stays in
+// it until the player gets it right or cancels.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+
+namespace ostrel {
+
+class TTarvoCardsButton;
+
+class TFormPassword : public QDialog {
+  Q_OBJECT
+ public:
+  // check returns the phrase of the error, or an empty text when the login is accepted.
+  using Check = std::function<QString(const QString& name, const QString& password,
+                                      const QString& repetition)>;
+  TFormPassword(bool new_player, const QString& name, Check check, QWidget* parent = nullptr);
+
+  QString Name() const;
+  QLineEdit* NameEdit() { return name_; }
+  QLineEdit* PasswordEdit() { return password_; }
+  QLineEdit* RepetitionEdit() { return repetition_; }
+  TTarvoCardsButton* OkButton() { return ok_; }
+  QString Message() const;
+
+ private:
+  void TryAccept();
+
+  Check check_;
+  QLineEdit* name_;
+  QLineEdit* password_;
+  QLineEdit* repetition_;
+  QLabel* message_;
+  TTarvoCardsButton* ok_;
+};
+
+}  // namespace ostrel

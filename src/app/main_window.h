@@ -1,0 +1,134 @@
+// The main window (TForm1): the title screen, the main menu and the card table in turn, the
+// main timer, the context menu, and the confirmations on leaving.
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "app/async_chooser.h"
+#include "app/menu_screen.h"
+#include "app/sound_port.h"
+#include "app/table_screen.h"
+#include "app/title_screen.h"
+#include "game/game.h"
+#include "storage/club_session.h"
+#include "storage/settings.h"
+
+namespace ostrel {
+
+// What the window is started with: the real program passes its folder; tests pass a
+// temporary one, their own sounds and players, a seed and the wish to skip all waits.
+struct AppContext {
+  std::string program_folder;
+  SoundPort* sounds = nullptr;
+  ComputerPlayers* players = nullptr;
+  std::uint64_t seed = 0;  // 0: from the clock
+  bool instant = false;    // no waits and no flights, for tests
+  // Answers the confirmation questions (tests); unset: ask the user.
+  std::function<bool(const QString&)> confirm;
+};
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm1(AppContext context, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // False when the club file is missing or damaged: the program must stop.
+  bool StartedWell() const { return started_well_; }
+  const QString& StartError() const { return start_error_; }
+
+  enum class Screen { Title, Menu, Table };
+  Screen CurrentScreen() const { return screen_; }
+  TitleScreen* Title() { return title_; }
+  MenuScreen* Menu() { return menu_; }
+  TableScreen* Table() { return table_; }
+  Game& CurrentGame() { return *game_; }
+  Settings& AppSettings() { return settings_; }
+  QMenu* PopupMenu1() { return popup_; }
+  QAction* QuitAction() { return quit_; }
+  QTimer& Timer1() { return timer1_; }
+
+  // The menu choices and the context menu's "Exit to menu", as the buttons call them.
+  void StartWithSeat(int seat);
+  void Quit();
+  void OpenOptions();
+  // Applies the settings that show at once (size, cloth, speed, language).
+  void ApplySettings();
+
+ signals:
+  // A modal window is about to open (tests answer it).
+  void DialogOpened(QDialog* dialog);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  class Finish;
+  class Messages;
+
+  void BuildPopupMenu();
+  void LeaveTitle();
+  void ShowMenu();
+  void ShowTable();
+  void Timer1Timer();
+  void TableTick();
+  void RefreshChampions();
+  bool Confirm(const QString& question);
+  int RunDialog(QDialog& dialog);
+  void OpenSuitWindow(int disabled_suit);
+  void ShowGameInfo();
+  void ChangeName();
+  void OpenSpeed();
+  void OpenHelp();
+  void OpenAbout();
+  void OpenTopTen();
+  void OpenHistory();
+  void SwitchMode();
+  void ShowVerdict(int place, int result);
+  void RemoveUnfinishedEntry();
+  void SaveSettingsNow();
+  TableScale CurrentScale() const;
+
+  AppContext context_;
+  Settings settings_;
+  std::optional<ClubSession> club_;
+  std::optional<FinishedGame> standing_;
+  bool started_well_ = true;
+  QString start_error_;
+  Screen screen_ = Screen::Title;
+
+  SilentSounds silent_;
+  SoundPort* sounds_;
+  std::unique_ptr<ComputerPlayers> own_players_;
+  std::unique_ptr<AsyncChooser> chooser_;
+  std::unique_ptr<Random> random_;
+  std::unique_ptr<Messages> messages_;
+  std::unique_ptr<Finish> finish_;
+
+  TitleScreen* title_;
+  MenuScreen* menu_;
+  TableScreen* table_;
+  std::unique_ptr<Game> game_;
+  QTimer timer1_;
+  bool table_timer_on_ = false;
+  bool in_game_ = false;
+
+  QMenu* popup_;
+  QAction* gen_count_;
+  QAction* quit_;
+  QAction* change_name_;
+  QAction* speed_;
+  QAction* help_;
+  QAction* about_;
+  QAction* radio_;
+  QAction* chat_;
+};
+
+}  // namespace ostrel

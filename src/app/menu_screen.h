@@ -1,0 +1,59 @@
+// The main menu: the champions of the club (Button1 to Button5), "New Player" and the other
+// choices, over the program's own backdrop.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <array>
+
+#include "table/card_painter.h"
+#include "table/cards_button.h"
+#include "table/layout.h"
+
+namespace ostrel {
+
+class MenuScreen : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MenuScreen(QWidget* parent = nullptr);
+
+  void SetTableScale(const TableScale& scale);
+  // Five rows of the champions table; an empty text is an empty place.
+  void SetChampions(const QString& header, const QStringList& rows);
+  void Retranslate();
+  void Animate();
+
+  TTarvoCardsButton* ClubButton(int seat) { return club_[seat]; }
+  TTarvoCardsButton* NewPlayerButton() { return new_player_; }
+
+ signals:
+  void ClubPlayerChosen(int seat);
+  void NewPlayerChosen();
+  void TopTenChosen();
+  void OptionsChosen();
+  void HistoryChosen();
+  void ModeChosen();
+  void ExitChosen();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void Relayout();
+  TTarvoCardsButton* MakeButton(const char* name, SkinColour colour);
+
+  TableScale scale_;
+  CardPainter cards_;
+  QPixmap cloth_;
+  QString header_;
+  std::array<TTarvoCardsButton*, 6> club_{};
+  TTarvoCardsButton* new_player_;
+  TTarvoCardsButton* top_ten_;
+  TTarvoCardsButton* options_;
+  TTarvoCardsButton* history_;
+  TTarvoCardsButton* mode_;
+  TTarvoCardsButton* exit_;
+  int frame_ = 0;
+};
+
+}  // namespace ostrel

@@ -1,0 +1,465 @@
+#include "app/options_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/small_windows.h"
+#include "app/text.h"
+#include "i18n/language.h"
+#include "table/card_painter.h"
+#include "table/cards_button.h"
+
+namespace ostrel {
+
+namespace {
+
+// The options window remembers its page while the program runs.
+int g_last_page = 0;
+
+QString U(const std::string& s) {
+  return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QCheckBox* Check(QWidget* parent, const char* name, const char* caption, bool& field,
+                 TFormOptions* owner) {
+  auto* box = new QCheckBox(T(caption), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setChecked(field);
+  QObject::connect(box, &QCheckBox::toggled, owner, [&field, owner](bool on) {
+    field = on;
+    emit owner->Changed();
+  });
+  return box;
+}
+
+}  // namespace
+
+TFormOptions::TFormOptions(Settings& settings, QWidget* parent) : QDialog(parent), s_(settings) {
+  setObjectName("TFormOptions");
+  setWindowTitle(T("Options"));
+  resize(560, 440);
+  auto* layout = new QVBoxLayout(this);
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName("PageControl1");
+  pages_->addTab(GeneralPage(), T("General"));
+  pages_->addTab(CardsPage(), T("Cards"));
+  pages_->addTab(DecksPage(), T("Decks"));
+  pages_->addTab(GamePage(), T("Game"));
+  pages_->addTab(FontsPage(), T("Fonts"));
+  pages_->addTab(BackgroundPage(), T("BG"));
+  pages_->addTab(SaveGamesPage(), T("Save games"));
+  pages_->addTab(PacksPage(), QStringLiteral("DLL"));
+  pages_->addTab(DesignPage(), T("Design"));
+  pages_->setCurrentIndex(g_last_page);
+  connect(pages_, &QTabWidget::currentChanged, this, [](int i) { g_last_page = i; });
+  layout->addWidget(pages_);
+  auto* ok = new TTarvoCardsButton(T("Ok"), this);
+  ok->setObjectName("ButtonOk");
+  ok->SetColorSB(SkinColour::DGreen);
+  ok->setFixedHeight(30);
+  connect(ok, &QAbstractButton::clicked, this, &QDialog::accept);
+  layout->addWidget(ok);
+  connect(this, &TFormOptions::Changed, this, &TFormOptions::RefreshEnabling);
+  RefreshEnabling();
+}
+
+void TFormOptions::RefreshEnabling() {
+  if (save_gif_) save_gif_->setEnabled(s_.WindowSize == 1);
+  if (gif_area_) gif_area_->setEnabled(s_.SaveGif);
+  if (gif_delay_) gif_delay_->setEnabled(s_.SaveGif);
+  const bool both_purple = s_.MainMenuDesign == 1 && s_.TableDesign == 1;
+  if (bg_pattern_) bg_pattern_->setEnabled(!both_purple);
+  if (bg_colour_) bg_colour_->setEnabled(!both_purple);
+}
+
+QWidget* TFormOptions::GeneralPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* media = new QGroupBox(T("Multimedia"), page);
+  auto* ml = new QVBoxLayout(media);
+  ml->addWidget(Check(media, "CheckSound", "Sound", s_.SoundOn, this));
+  ml->addWidget(Check(media, "CheckMusic", "Music", s_.MusicOn, this));
+  ml->addWidget(Check(media, "CheckGif", "Gif-animation", s_.GifAnimation, this));
+  ml->addWidget(Check(media, "CheckFly", "\"Fly\" cards", s_.FlyingCards, this));
+  ml->addWidget(Check(media, "CheckCursor", "Red mouse cursor", s_.RedCursor, this));
+  ml->addWidget(Check(media, "CheckButtons", "New buttons", s_.NewButtons, this));
+  layout->addWidget(media);
+  layout->addWidget(Check(page, "CheckMultiplayer", "Multiplayer", s_.Multiplayer, this));
+
+  auto* speed = new QPushButton(page);
+  speed->setObjectName("ButtonSpeed");
+  const auto caption = [this, speed] {
+    speed->setText(T("Speed") + QStringLiteral("=%1").arg(s_.CardSpeed));
+  };
+  caption();
+  connect(speed, &QPushButton::clicked, this, [this, caption] {
+    TFormSpeed window(s_.CardSpeed, this);
+    connect(&window, &TFormSpeed::SpeedChanged, this, [this, caption](int v) {
+      s_.CardSpeed = v;
+      caption();
+      emit Changed();
+    });
+    window.exec();
+  });
+  layout->addWidget(speed);
+  auto* passport = new QPushButton(T("Passport"), page);
+  connect(passport, &QPushButton::clicked, this,
+          [this] { ShowNotYetAvailable(this, T("Passport")); });
+  layout->addWidget(passport);
+
+  auto* form = new QFormLayout();
+  auto* sizes = new QComboBox(page);
+  sizes->setObjectName("ComboWindowSize");
+  // Values 3 to 5 are offered only when the screen holds them.
+  QSize screen(4000, 4000);
+  if (const QScreen* sc = QGuiApplication::primaryScreen()) screen = sc->size();
+  const struct {
+    int value;
+    const char* caption;
+    int need_w, need_h;
+  } kSizes[] = {{1, "Small window", 0, 0},
+                {2, "Full screen", 0, 0},
+                {3, "Average window 1", 990, 670},
+                {4, "Average window 2", 1290, 870},
+                {5, "Large window", 1520, 1020}};
+  for (const auto& size : kSizes) {
+    if (screen.width() >= size.need_w && screen.height() >= size.need_h) {
+      sizes->addItem(T(size.caption), size.value);
+    }
+  }
+  sizes->setCurrentIndex(std::max(0, sizes->findData(s_.WindowSize)));
+  connect(sizes, &QComboBox::currentIndexChanged, this, [this, sizes](int i) {
+    s_.WindowSize = sizes->itemData(i).toInt();
+    emit Changed();
+  });
+  form->addRow(T("Window size"), sizes);
+  auto* languages = new QComboBox(page);
+  languages->setObjectName("ComboLanguage");
+  for (int i = 0; i < kLanguageCount; ++i) {
+    const std::string_view name = LanguageName(i);
+    languages->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
+  }
+  languages->setCurrentIndex(std::clamp(s_.Language, 0, kLanguageCount - 1));
+  connect(languages, &QComboBox::currentIndexChanged, this, [this](int i) {
+    s_.Language = i;
+    SetLanguage(i);
+    emit Changed();
+  });
+  form->addRow(T("Language"), languages);
+  layout->addLayout(form);
+  layout->addStretch();
+  return page;
+}
+
+QWidget* TFormOptions::CardsPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* list = new QListWidget(page);
+  list->setObjectName("ListCardFaces");
+  list->addItem(T("Classical-1"));
+  list->setCurrentRow(0);
+  s_.CardFaces = 0;  // the other sets come in packs this version does not read
+  layout->addWidget(list);
+  auto* preview = new QLabel(page);
+  QPixmap pm(4 * 76, 100);
+  pm.fill(Qt::transparent);
+  {
+    QPainter p(&pm);
+    CardPainter cards;
+    const Rank ranks[4] = {Rank::Ace, Rank::King, Rank::Queen, Rank::Jack};
+    for (int i = 0; i < 4; ++i) {
+      p.drawPixmap(i * 76, 2, cards.Card(MakeCard(ranks[i], i + 1), true, QSize(71, 96)));
+    }
+  }
+  preview->setPixmap(pm);
+  layout->addWidget(preview, 0, Qt::AlignCenter);
+  return page;
+}
+
+QWidget* TFormOptions::DecksPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* list = new QListWidget(page);
+  list->setObjectName("ListDecks");
+  const char* names[4] = {"Red", "Blue", "Green", "Violet"};
+  for (const char* n : names) list->addItem(T(n));
+  list->setCurrentRow(std::clamp(s_.DeckBack, 0, 3));
+  connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row < 0) return;
+    s_.DeckBack = row;
+    emit Changed();
+  });
+  layout->addWidget(list);
+  auto* group = new QGroupBox(T("Modification"), page);
+  auto* gl = new QVBoxLayout(group);
+  auto* change = new QRadioButton(T("To change decks"), group);
+  auto* one = new QRadioButton(T("Always one"), group);
+  one->setObjectName("RadioAlwaysOne");
+  gl->addWidget(change);
+  gl->addWidget(one);
+  (s_.AlwaysOneBack ? one : change)->setChecked(true);
+  connect(one, &QRadioButton::toggled, this, [this](bool on) {
+    s_.AlwaysOneBack = on;
+    emit Changed();
+  });
+  layout->addWidget(group);
+  return page;
+}
+
+QWidget* TFormOptions::GamePage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* main = new QGroupBox(T("Main"), page);
+  auto* ml = new QVBoxLayout(main);
+  auto* dial = new QGroupBox(T("You want to dial"), main);
+  auto* dl = new QHBoxLayout(dial);
+  auto* r301 = new QRadioButton(QStringLiteral("301 ") + T("points"), dial);
+  r301->setObjectName("Radio301");
+  auto* r501 = new QRadioButton(QStringLiteral("501 ") + T("points"), dial);
+  r501->setObjectName("Radio501");
+  dl->addWidget(r301);
+  dl->addWidget(r501);
+  (s_.TargetScore == 301 ? r301 : r501)->setChecked(true);
+  connect(r301, &QRadioButton::toggled, this, [this](bool on) {
+    s_.TargetScore = on ? 301 : 501;
+    emit Changed();
+  });
+  ml->addWidget(dial);
+  ml->addWidget(Check(main, "CheckBella", "To declare Bella only with 1st hand",
+                      s_.BellaFirstHandOnly, this));
+  ml->addWidget(Check(main, "CheckTrump", "Interrupt trump required", s_.TrumpRequired, this));
+  layout->addWidget(main);
+  layout->addStretch();
+  return page;
+}
+
+QWidget* TFormOptions::FontsPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* roles = new QListWidget(page);
+  roles->setObjectName("ListFontRoles");
+  roles->addItems(
+      {T("Large font"), T("Small font"), T("Special font") + " 1", T("Special font") + " 2"});
+  auto* faces = new QFontComboBox(page);
+  faces->setObjectName("ComboFont");
+  auto* scale = new QSpinBox(page);
+  scale->setObjectName("SpinScale");
+  scale->setRange(50, 150);
+  const auto face_of = [this](int role) -> std::string& {
+    switch (role) {
+      case 1:
+        return s_.FontSmall;
+      case 2:
+        return s_.FontSpecial1;
+      case 3:
+        return s_.FontSpecial2;
+      default:
+        return s_.FontLarge;
+    }
+  };
+  const auto scale_of = [this](int role) -> int& {
+    switch (role) {
+      case 1:
+        return s_.ScaleSmall;
+      case 2:
+        return s_.ScaleSpecial1;
+      case 3:
+        return s_.ScaleSpecial2;
+      default:
+        return s_.ScaleLarge;
+    }
+  };
+  auto loading = std::make_shared<bool>(false);
+  const auto load = [=](int role) {
+    *loading = true;
+    faces->setCurrentFont(QFont(U(face_of(role))));
+    scale->setValue(scale_of(role));
+    *loading = false;
+  };
+  connect(roles, &QListWidget::currentRowChanged, this, [=](int r) {
+    if (r >= 0) load(r);
+  });
+  connect(faces, &QFontComboBox::currentFontChanged, this, [=, this](const QFont& f) {
+    if (*loading || roles->currentRow() < 0) return;
+    face_of(roles->currentRow()) = f.family().toStdString();
+    emit Changed();
+  });
+  connect(scale, &QSpinBox::valueChanged, this, [=, this](int v) {
+    if (*loading || roles->currentRow() < 0) return;
+    scale_of(roles->currentRow()) = v;
+    emit Changed();
+  });
+  auto* defaults = new QPushButton(T("Default"), page);
+  connect(defaults, &QPushButton::clicked, this, [=, this] {
+    const Settings d;
+    s_.FontLarge = d.FontLarge;
+    s_.FontSmall = d.FontSmall;
+    s_.FontSpecial1 = d.FontSpecial1;
+    s_.FontSpecial2 = d.FontSpecial2;
+    s_.ScaleLarge = s_.ScaleSmall = s_.ScaleSpecial1 = s_.ScaleSpecial2 = 100;
+    load(std::max(roles->currentRow(), 0));
+    emit Changed();
+  });
+  roles->setCurrentRow(0);
+  layout->addWidget(roles);
+  auto* form = new QFormLayout();
+  form->addRow(T("Font"), faces);
+  form->addRow(T("Scale, %"), scale);
+  layout->addLayout(form);
+  layout->addWidget(defaults);
+  auto* warning = new QLabel(
+      T("Attention!\n\rThese installations should be changed only in case of incorrect map of "
+        "fonts!")
+          .replace("\n\r", "\n"),
+      page);
+  warning->setWordWrap(true);
+  warning->setStyleSheet("color: #a00000;");
+  layout->addWidget(warning);
+  return page;
+}
+
+QWidget* TFormOptions::BackgroundPage() {
+  auto* page = new QWidget(this);
+  auto* box = new QGroupBox(T("Background"), page);
+  auto* layout = new QHBoxLayout(box);
+  auto* patterns = new QListWidget(box);
+  patterns->setObjectName("ListPattern");
+  for (const char* n : {"Sun", "Felt", "Gradient", "Cloth", "Carpet", "Tree", "Casino", "Pattern",
+                        "Silk", "Ornament"}) {
+    patterns->addItem(T(n));
+  }
+  patterns->setCurrentRow(std::clamp(s_.BackgroundPattern, 1, 10) - 1);
+  connect(patterns, &QListWidget::currentRowChanged, this, [this](int r) {
+    if (r < 0) return;
+    s_.BackgroundPattern = r + 1;
+    emit Changed();
+  });
+  auto* colours = new QListWidget(box);
+  colours->setObjectName("ListColour");
+  for (const char* n : {"Green", "Red", "Orang", "Yellow", "Light-Blue", "Dark Blue", "Violet"}) {
+    colours->addItem(T(n));
+  }
+  colours->setCurrentRow(std::clamp(s_.BackgroundColour, 0, 6));
+  connect(colours, &QListWidget::currentRowChanged, this, [this](int r) {
+    if (r < 0) return;
+    s_.BackgroundColour = r;
+    emit Changed();
+  });
+  layout->addWidget(patterns);
+  layout->addWidget(colours);
+  bg_pattern_ = patterns;
+  bg_colour_ = colours;
+  auto* outer = new QVBoxLayout(page);
+  outer->addWidget(box);
+  return page;
+}
+
+QWidget* TFormOptions::SaveGamesPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* check = Check(page, "CheckSaveGif", "Save games as GIFs", s_.SaveGif, this);
+  layout->addWidget(check);
+  auto* area = new QComboBox(page);
+  area->setObjectName("ComboGifArea");
+  area->addItems({T("Save contents of only the main window"), T("Save screen contents")});
+  area->setCurrentIndex(std::clamp(s_.SaveGifArea, 1, 2) - 1);
+  connect(area, &QComboBox::currentIndexChanged, this, [this](int i) {
+    s_.SaveGifArea = i + 1;
+    emit Changed();
+  });
+  layout->addWidget(area);
+  auto* form = new QFormLayout();
+  auto* delay = new QSpinBox(page);
+  delay->setObjectName("SpinGifDelay");
+  delay->setRange(10, 5000);
+  delay->setValue(std::clamp(s_.GifFrameDelay, 10, 5000));
+  connect(delay, &QSpinBox::valueChanged, this, [this](int v) {
+    s_.GifFrameDelay = v;
+    emit Changed();
+  });
+  form->addRow(T("Delay between frames, msec."), delay);
+  layout->addLayout(form);
+  layout->addStretch();
+  save_gif_ = check;
+  gif_area_ = area;
+  gif_delay_ = delay;
+  return page;
+}
+
+QWidget* TFormOptions::PacksPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* note = new QLabel(T("The program's own cards, backs and table are built in."), page);
+  note->setWordWrap(true);
+  layout->addWidget(note);
+  auto* group = new QGroupBox(T("Reading the list of radio stations"), page);
+  auto* gl = new QVBoxLayout(group);
+  auto* server = new QRadioButton(T("From the server"), group);
+  auto* disk = new QRadioButton(T("From disk"), group);
+  disk->setObjectName("RadioFromDisk");
+  gl->addWidget(server);
+  gl->addWidget(disk);
+  (s_.RadioListFromServer ? server : disk)->setChecked(true);
+  connect(server, &QRadioButton::toggled, this, [this](bool on) {
+    s_.RadioListFromServer = on;
+    emit Changed();
+  });
+  layout->addWidget(group);
+  layout->addStretch();
+  return page;
+}
+
+QWidget* TFormOptions::DesignPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* form = new QFormLayout();
+  const auto design_list = [&](const char* name, int& field) {
+    auto* combo = new QComboBox(page);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->addItems({T("Customizable"), T("Purple")});
+    combo->setCurrentIndex(std::clamp(field, 0, 1));
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, &field](int i) {
+      field = i;
+      emit Changed();
+    });
+    return combo;
+  };
+  form->addRow(T("Main Menu Design"), design_list("ComboMenuDesign", s_.MainMenuDesign));
+  form->addRow(T("Game Table Design"), design_list("ComboTableDesign", s_.TableDesign));
+  auto* aux = new QComboBox(page);
+  aux->setObjectName("ComboAuxDesign");
+  aux->addItems(
+      {T("Gray aristocratic"), T("Gray concise"), T("Gray with red ribbons"), T("Purple")});
+  // List item 0 is design 2, 1 is design 1, 2 is design 3, 3 the purple design.
+  aux->setCurrentIndex(s_.AuxDesignPurple ? 3 : s_.AuxDesign == 1 ? 1 : s_.AuxDesign == 3 ? 2 : 0);
+  connect(aux, &QComboBox::currentIndexChanged, this, [this](int i) {
+    s_.AuxDesignPurple = i == 3;
+    if (i != 3) s_.AuxDesign = i == 1 ? 1 : i == 2 ? 3 : 2;
+    emit Changed();
+  });
+  form->addRow(T("Auxiliary Window Design"), aux);
+  layout->addLayout(form);
+  auto* salute = new QGroupBox(T("Salute"), page);
+  auto* sl = new QVBoxLayout(salute);
+  sl->addWidget(Check(salute, "CheckSaluteButtons", "Buttons", s_.SaluteButtons, this));
+  sl->addWidget(Check(salute, "CheckSaluteCards", "Cards", s_.SaluteCards, this));
+  layout->addWidget(salute);
+  layout->addStretch();
+  return page;
+}
+
+}  // namespace ostrel

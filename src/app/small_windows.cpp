@@ -1,0 +1,215 @@
+#include "app/small_windows.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "app/text.h"
+#include "storage/history.h"
+#include "table/cards_button.h"
+
+namespace ostrel {
+
+namespace {
+
+QString U(const std::string& s) {
+  return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+TTarvoCardsButton* OkButton(QDialog* dialog) {
+  auto* ok = new TTarvoCardsButton(T("Ok"), dialog);
+  ok->setObjectName("ButtonOk");
+  ok->SetColorSB(SkinColour::DGreen);
+  ok->setFixedHeight(30);
+  QObject::connect(ok, &QAbstractButton::clicked, dialog, &QDialog::accept);
+  return ok;
+}
+
+}  // namespace
+
+void ShowNotYetAvailable(QWidget* parent, const QString& feature) {
+  QMessageBox box(QMessageBox::Information, T("Ostrel-Quartet"),
+                  feature + QStringLiteral(": ") + T("is not yet available in this version."),
+                  QMessageBox::Ok, parent);
+  box.setObjectName("NotYetAvailable");
+  box.exec();
+}
+
+QStringList GameInfoLines(const GameInfo& i) {
+  return {QString::number(i.game_number),
+          QStringLiteral("%1 / 25").arg(i.cycle_game),
+          QString::number(i.initial_score),
+          QString::number(i.difference),
+          QString::number(i.initial_score + i.difference),
+          QString::number(i.rating_before, 'f', 2),
+          QString::number(i.rating_after, 'f', 2)};
+}
+
+InfoWindow::InfoWindow(const GameInfo& info, QWidget* parent) : QDialog(parent) {
+  setObjectName("InfoWindow");
+  setWindowTitle(T("General score"));
+  auto* grid = new QGridLayout(this);
+  const char* titles[7] = {"General number of game:",
+                           "Number of round in a current cycle:",
+                           "Score",
+                           "Current Score",
+                           "Score",
+                           "Rating",
+                           "Rating"};
+  const QStringList values = GameInfoLines(info);
+  const QString suffix[7] = {"", "", "", "", " =", "", " " + QString(QChar(0x2192))};
+  for (int i = 0; i < 7; ++i) {
+    grid->addWidget(new QLabel(T(titles[i]) + suffix[i], this), i, 0);
+    auto* v = new QLabel(values[i], this);
+    v->setObjectName(QStringLiteral("Value%1").arg(i + 1));
+    v->setStyleSheet("font-weight: bold; color: #000080;");
+    grid->addWidget(v, i, 1, Qt::AlignRight);
+  }
+  grid->addWidget(OkButton(this), 7, 0, 1, 2);
+}
+
+TFormSpeed::TFormSpeed(int speed, QWidget* parent) : QDialog(parent) {
+  setObjectName("TFormSpeed");
+  setWindowTitle(T("Choice of speed"));
+  setFixedSize(340, 280);
+  auto* layout = new QVBoxLayout(this);
+  auto* head = new QLabel(T("Choice of speed"), this);
+  head->setStyleSheet("font-size: 20px; font-weight: bold; color: #800000;");
+  head->setAlignment(Qt::AlignCenter);
+  layout->addWidget(head);
+  layout->addWidget(new QLabel(T("Select a flight speed of cards:"), this));
+  bar_ = new QSlider(Qt::Horizontal, this);
+  bar_->setObjectName("TrackBar1");
+  bar_->setRange(1, 6);
+  bar_->setTickPosition(QSlider::TicksBelow);
+  bar_->setTickInterval(1);
+  bar_->setPageStep(1);
+  bar_->setValue(std::clamp(speed, 1, 6));
+  layout->addWidget(bar_);
+  auto* digits = new QHBoxLayout();
+  for (int i = 1; i <= 6; ++i) {
+    digits->addWidget(new QLabel(QString::number(i), this), 0,
+                      i == 1   ? Qt::AlignLeft
+                      : i == 6 ? Qt::AlignRight
+                               : Qt::AlignCenter);
+  }
+  layout->addLayout(digits);
+  layout->addStretch();
+  layout->addWidget(OkButton(this));
+  connect(bar_, &QSlider::valueChanged, this, &TFormSpeed::SpeedChanged);
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName("HelpWindow");
+  setWindowTitle(T("Help"));
+  resize(640, 560);
+  auto* layout = new QVBoxLayout(this);
+  auto* browser = new QTextBrowser(this);
+  browser->setObjectName("HelpBrowser");
+  browser->setOpenExternalLinks(true);
+  QFile file(QStringLiteral(":/help/rules.html"));
+  browser->setHtml(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
+                                                  : T("Can`t find ") + "rules.html");
+  layout->addWidget(browser);
+  layout->addWidget(OkButton(this));
+}
+
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName("AboutWindow");
+  setWindowTitle(T("About"));
+  auto* layout = new QVBoxLayout(this);
+  auto* text = new QLabel(this);
+  text->setAlignment(Qt::AlignCenter);
+  text->setText(QStringLiteral("<h2 style='color:#800000'>%1</h2><p>V 5.7f</p>"
+                               "<p>A trick-taking card game for four seats in two "
+                               "partnerships.</p><p>Free software under the GNU General "
+                               "Public License, version 3 or later.</p>")
+                    .arg(T("Ostrel-Quartet")));
+  layout->addWidget(text);
+  layout->addWidget(OkButton(this));
+}
+
+TFormTopTen::TFormTopTen(const TopTenTable& table, QWidget* parent) : QDialog(parent) {
+  setObjectName("TFormTopTen");
+  setWindowTitle(T("Top Ten"));
+  auto* layout = new QVBoxLayout(this);
+  auto* title = new QLabel(T(std::string(table.title_phrase).c_str()), this);
+  title->setAlignment(Qt::AlignCenter);
+  title->setStyleSheet("font-weight: bold; font-size: 15px; color: #800000;");
+  layout->addWidget(title);
+  auto* grid = new QGridLayout();
+  grid->addWidget(new QLabel("<b>" + T("Top Ten") + "</b>", this), 0, 1);
+  grid->addWidget(new QLabel("<b>" + T("Score") + "</b>", this), 0, 2, Qt::AlignRight);
+  for (int i = 1; i <= 10; ++i) {
+    const TopTenRow& row = table.rows[i];
+    const QString colour = row.red ? "#c00000" : "#000080";
+    const auto cell = [&](const std::string& text, const char* name) {
+      auto* l = new QLabel(U(text).trimmed(), this);
+      l->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i));
+      l->setStyleSheet("color: " + colour + "; font-family: 'DejaVu Sans Mono';");
+      return l;
+    };
+    grid->addWidget(cell(row.rank, "Rank"), i, 0);
+    grid->addWidget(cell(row.name, "Name"), i, 1);
+    grid->addWidget(cell(row.result, "Result"), i, 2, Qt::AlignRight);
+  }
+  layout->addLayout(grid);
+  layout->addWidget(OkButton(this));
+}
+
+HistoryWindow::HistoryWindow(const std::string& program_folder, QWidget* parent) : QDialog(parent) {
+  setObjectName("TFHistory");
+  setWindowTitle(T("History of games"));
+  resize(720, 420);
+  auto* layout = new QGridLayout(this);
+  list_ = new QListWidget(this);
+  list_->setFixedWidth(150);
+  table_ = new QTableWidget(0, 7, this);
+  const char* titles[7] = {"Time", "Date", "Player", "Games", "Result", "Rating", "Type"};
+  const int widths[7] = {45, 65, 210, 45, 55, 55, 80};
+  QStringList heads;
+  for (const char* t : titles) heads << T(t);
+  table_->setHorizontalHeaderLabels(heads);
+  for (int c = 0; c < 7; ++c) table_->setColumnWidth(c, widths[c]);
+  table_->verticalHeader()->hide();
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  const std::string folder = (std::filesystem::path(program_folder) / "History").string();
+  for (int number = 1; number <= 9999; ++number) {
+    const HistoryFileInfo info = VerifyHistoryFile(folder, "Ostrel4", number);
+    if (!info.sound) break;
+    files_.push_back(info.game_lines);
+    list_->addItem(QStringLiteral("File I%1 ").arg(number, 4, 10, QLatin1Char('0')) + U(info.date));
+  }
+  if (files_.empty()) {
+    list_->addItem(T("No History Files"));
+    list_->setEnabled(false);
+  }
+  connect(list_, &QListWidget::currentRowChanged, this, &HistoryWindow::ShowFile);
+  layout->addWidget(list_, 0, 0);
+  layout->addWidget(table_, 0, 1);
+  layout->addWidget(OkButton(this), 1, 0, 1, 2);
+  if (!files_.empty()) list_->setCurrentRow(static_cast<int>(files_.size()) - 1);
+}
+
+void HistoryWindow::ShowFile(int row) {
+  table_->setRowCount(0);
+  if (row < 0 || row >= static_cast<int>(files_.size())) return;
+  for (const std::string& line : files_[static_cast<std::size_t>(row)]) {
+    const HistoryRow h = HistoryRowOf(line);
+    const int r = table_->rowCount();
+    table_->insertRow(r);
+    const std::string cells[7] = {h.time, h.date, h.player, h.games, h.result, h.rating, h.type};
+    for (int c = 0; c < 7; ++c) table_->setItem(r, c, new QTableWidgetItem(U(cells[c]).trimmed()));
+  }
+}
+
+}  // namespace ostrel

@@ -1,0 +1,81 @@
+// The small windows of the main window: the game information, the card speed, the help on
+// the rules, the about window, the club's top ten and the history of games.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <string>
+
+#include "storage/champions.h"
+
+class QSlider;
+class QListWidget;
+class QTableWidget;
+
+namespace ostrel {
+
+// "... is not yet available" for the features this version does not have.
+void ShowNotYetAvailable(QWidget* parent, const QString& feature);
+
+struct GameInfo {
+  int game_number = 0;
+  int cycle_game = 0;
+  int initial_score = 0;
+  int difference = 0;
+  double rating_before = 0;
+  double rating_after = 0;
+};
+
+// The seven values of "General score", one a line.
+QStringList GameInfoLines(const GameInfo& info);
+
+class InfoWindow : public QDialog {
+  Q_OBJECT
+ public:
+  InfoWindow(const GameInfo& info, QWidget* parent = nullptr);
+};
+
+class TFormSpeed : public QDialog {
+  Q_OBJECT
+ public:
+  TFormSpeed(int speed, QWidget* parent = nullptr);
+  QSlider* Bar() { return bar_; }
+
+ signals:
+  void SpeedChanged(int speed);
+
+ private:
+  QSlider* bar_;
+};
+
+class HelpWindow : public QDialog {
+  Q_OBJECT
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+};
+
+class AboutWindow : public QDialog {
+  Q_OBJECT
+ public:
+  explicit AboutWindow(QWidget* parent = nullptr);
+};
+
+class TFormTopTen : public QDialog {
+  Q_OBJECT
+ public:
+  TFormTopTen(const TopTenTable& table, QWidget* parent = nullptr);
+};
+
+class HistoryWindow : public QDialog {
+  Q_OBJECT
+ public:
+  HistoryWindow(const std::string& program_folder, QWidget* parent = nullptr);
+
+ private:
+  void ShowFile(int row);
+  std::vector<std::vector<std::string>> files_;
+  QListWidget* list_;
+  QTableWidget* table_;
+};
+
+}  // namespace ostrel

@@ -1,0 +1,93 @@
+// The card table on the screen and the window's side of the table port. The engine's steps
+// run to their end at once and leave their effects here; the table plays them in order
+// (flights pixel by pixel, sounds, waits) as timed continuations and holds the player's input
+// back until the last one has played.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <vector>
+
+#include "app/sound_port.h"
+#include "game/table_port.h"
+#include "table/cards_button.h"
+#include "table/flight.h"
+#include "table/table_view.h"
+
+namespace ostrel {
+
+class TableScreen : public QWidget, public TablePort {
+  Q_OBJECT
+ public:
+  TableScreen(SoundPort& sounds, QWidget* parent = nullptr);
+
+  void Show(const Effect& effect) override;
+
+  // True while effects are still to be played: input must wait.
+  bool Busy() const { return running_ || !queue_.empty(); }
+  void SetCardSpeed(int speed) { pace_.SetSpeed(speed); }
+  // Waits are multiplied by this factor (tests play the table at full speed with 0).
+  void SetTimeScale(double factor) { time_scale_ = factor; }
+  void SetTableLayout(const TableLayout& layout);
+  // The suit window answered: go on with the effects its answer brought.
+  void Resume();
+  // Forget everything queued (the game is left).
+  void Reset();
+
+  TableView* View() { return view_; }
+  TTarvoCardsButton* Button7() { return b7_; }
+  TTarvoCardsButton* Button8() { return b8_; }
+  // The captions the buttons show, for the window's own logic and for tests.
+  Caption Button7Caption() const { return caption7_; }
+  Caption Button8Caption() const { return caption8_; }
+
+ signals:
+  void Button7Pressed();
+  void Button8Pressed();
+  void CardPressed(int position);
+  void CardRightPressed(QPoint pos);
+  void TimerWanted(int period_ms, bool enabled);
+  void MenuItemsWanted(bool quit, bool gen_count, bool change_name);
+  void SuitWindowWanted(int disabled_suit);
+  void MessageWanted(QString text);
+  void CounterHintWanted(int game_number, int of);
+  void Idle();
+
+ private:
+  void Pump();
+  // Plays one effect; returns the ms to hold before the next, or a negative value when the
+  // effect continues by itself (a flight, the suit window).
+  int Apply(const Effect& effect);
+  void ApplyButton(const ButtonEffect& b);
+  void ApplyTab(const ScoreTabEffect& tab);
+  void ApplyTrick(const DrawTrickEffect& trick);
+  void StartFlights(std::vector<FlightEffect> flights);
+  void FlightStep();
+  QPoint PlacePos(const Place& place, bool landing) const;
+  void Hold(int ms);
+
+  SoundPort& sounds_;
+  TableView* view_;
+  TTarvoCardsButton* b7_;
+  TTarvoCardsButton* b8_;
+  Caption caption7_ = Caption::None;
+  Caption caption8_ = Caption::None;
+  std::deque<Effect> queue_;
+  bool running_ = false;
+  bool paused_ = false;
+  double time_scale_ = 1.0;
+  FlightPace pace_;
+  QTimer step_timer_;
+
+  struct Flying {
+    FlightEffect effect;
+    FlightLine line;
+    QPixmap pixmap;
+  };
+  std::vector<Flying> flying_;
+  int flight_step_ = 0;
+  int flight_steps_ = 0;
+};
+
+}  // namespace ostrel

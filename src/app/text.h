@@ -1,0 +1,15 @@
+// Every text the window shows goes through here: the English text names the phrase, and the
+// phrase table gives it in the current language.
+#pragma once
+
+#include <QString>
+
+#include "game/table_port.h"
+
+namespace ostrel {
+
+QString T(const char* english);
+QString CaptionText(Caption caption);
+QString WordsText(const std::vector<Words>& words, const std::string& seat_name);
+
+}  // namespace ostrel

@@ -1,0 +1,48 @@
+// The program's own card faces, backs and table cloth, drawn with QPainter at the size the
+// table asks for, so that every window size gets sharp cards without any picture file.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QSize>
+#include <vector>
+
+#include "game/cards.h"
+
+namespace ostrel {
+
+// Hearts and diamonds are red, clubs and spades black.
+QColor SuitColour(int suit_number);
+// The suit sign as text: hearts, diamonds, clubs, spades for 1..4.
+QString SuitSign(int suit_number);
+// "7" ... "10", "J", "Q", "K", "A"; empty for no card.
+QString RankText(CardCode card);
+
+class CardPainter {
+ public:
+  // A face (or the back for the empty card / face_up off) of the given size, cached.
+  const QPixmap& Card(CardCode card, bool face_up, QSize size);
+  // The cloth of the table for a colour variant 0..6, the size of the client area.
+  QPixmap Cloth(QSize size, int colour_variant) const;
+  void SetBackVariant(int v);
+
+ private:
+  QPixmap DrawFace(CardCode card, QSize size) const;
+  QPixmap DrawBack(QSize size) const;
+
+  struct Entry {
+    int key;
+    QSize size;
+    QPixmap pixmap;
+  };
+  std::vector<Entry> cache_;
+  int back_variant_ = 0;
+};
+
+// Draws a suit sign centred at (cx, cy) with the given pixel height.
+void DrawSuitSign(QPainter& p, int suit_number, double cx, double cy, double height,
+                  bool upside_down = false);
+
+}  // namespace ostrel

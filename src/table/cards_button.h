@@ -1,0 +1,37 @@
+// The program's own push button: a rounded bar in one of the skin colours, lighter while the
+// mouse is over it and grey when disabled.
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace ostrel {
+
+enum class SkinColour { DRed, DGreen, DBlue, DNavy, DYellow, DViolet, DOrang, DCards };
+
+class TTarvoCardsButton : public QAbstractButton {
+  Q_OBJECT
+ public:
+  explicit TTarvoCardsButton(const QString& text = {}, QWidget* parent = nullptr);
+
+  void SetColorSB(SkinColour c);
+  void SetColorMouse(const QColor& c) { colour_mouse_ = c; }
+  // The alternative look ("New buttons"): a flatter bar with a bright rim.
+  void SetNata(bool on);
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  QColor skin_;
+  QColor colour_mouse_ = QColor(255, 255, 0);
+  bool nata_ = false;
+  bool hover_ = false;
+};
+
+QColor SkinBase(SkinColour c);
+
+}  // namespace ostrel

@@ -1,0 +1,109 @@
+// The card table: hands, speech labels, score tabs, deck, trick area and score panel, drawn
+// into one cached picture of the client area. Flying cards are sprites over that picture;
+// each step repaints only the rectangle the sprite left and entered.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <vector>
+
+#include "game/game_record.h"
+#include "table/card_painter.h"
+#include "table/fonts.h"
+#include "table/layout.h"
+#include "table/score_board.h"
+
+namespace ostrel {
+
+struct HandView {
+  HandCards cards{};
+  int count = 0;
+  bool face_up = false;
+};
+
+struct DeckView {
+  int cards_left = 0;
+  CardCode turned_up = kEmptyCard;
+  bool freza = false;
+  CardCode under = kEmptyCard;
+};
+
+struct TableState {
+  Array1<HandView, kSeats> hands{};
+  DeckView deck;
+  Array1<CardCode, kSeats> trick{};  // by the seat that played it
+  Array1<CardCode, 9> shown{};
+  int shown_count = 0;
+  Array1<LabelView, kSeats> labels{};
+  Array1<TabView, 2> tabs{};
+  PanelView panel;
+};
+
+struct Sprite {
+  QPixmap pixmap;
+  QPoint pos;
+};
+
+class TableView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TableView(QWidget* parent = nullptr);
+
+  void SetLayout(const TableLayout& layout);
+  const TableLayout& Layout() const { return layout_; }
+  void SetFonts(const FontRoles& fonts);
+  void SetClothColour(int variant);
+  void SetBackVariant(int variant);
+  void SetRoundWord(const QString& word);
+
+  TableState& State() { return state_; }
+  const TableState& State() const { return state_; }
+  // Call after changing the state: the cached picture is drawn again at the next paint.
+  void StateChanged();
+
+  // Window coordinates of the card places the flights start from and land on.
+  QPoint HandCardPos(int seat, int position, int count) const;
+  QPoint TrickPos(int seat) const;
+  QPoint ShownPos(int index) const;
+  QPoint DeckPos() const;
+  QPoint OutsideBeside(int seat) const;
+  QPixmap CardPixmap(CardCode card, bool face_up);
+
+  // The hand position of seat 4 under a point, 0 for none (later cards lie on top).
+  int HandPositionAt(QPoint p) const;
+  bool IsOverPlayArea(QPoint p) const;
+
+  void SetSprites(std::vector<Sprite> sprites, int margin);
+  void ClearSprites();
+  // The whole table as it is on the screen, sprites included.
+  QImage Snapshot();
+
+ signals:
+  void CardClicked(int position);
+  void CardRightClicked(QPoint pos);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void RebuildScene();
+  void PaintHand(QPainter& p, int seat);
+  void PaintDeck(QPainter& p);
+  void PaintTrick(QPainter& p);
+  QRect SpriteBounds(int margin) const;
+
+  TableLayout layout_;
+  FontRoles fonts_;
+  CardPainter cards_;
+  TableState state_;
+  QPixmap cloth_;
+  QPixmap scene_;
+  bool dirty_ = true;
+  int cloth_variant_ = 0;
+  QString round_word_ = QStringLiteral("Round:");
+  std::vector<Sprite> sprites_;
+  int sprite_margin_ = 2;
+};
+
+}  // namespace ostrel
