@@ -39,6 +39,8 @@ struct VerifyResult {
   int differences = 0;
   double fast_ms = 0;
   double reference_ms = 0;
+  std::vector<double> fast_search_ms;  // per position
+  std::uint64_t checksum = 0;          // of every root value
 };
 
 // One sample per position, searched by both searches; every root value must be equal.

@@ -1,8 +1,10 @@
 // ostrel-bench [--reference | --verify]
 //   (no option)  decides the fixed positions with the fast search and prints the figures;
 //   --reference  does the same with the plain reference search as well, and the speed ratio;
-//   --verify     compares the root values of both searches on 5120 positions, exit 1 on any
-//                difference.
+//   --verify     compares the root values of both searches on 5120 positions (one sample
+//                each), exit 1 on any difference; its figures are those of single searches.
+// The last line always reads p99_ms=... max_ms=... ratio=... checksum=...; without an option
+// the ratio is "-", since only the runs with the reference search measure it.
 #include <cstdio>
 #include <cstring>
 
@@ -38,9 +40,11 @@ int main(int argc, char** argv) {
     const auto positions = testing::MakeCorpus(kVerifySeed, kVerifyPositions);
     const bench::VerifyResult v = bench::Verify(positions);
     const double ratio = v.fast_ms > 0 ? v.reference_ms / v.fast_ms : 0;
+    const bench::Figures f = bench::FiguresOf(v.fast_search_ms);
     std::printf("verify: %d positions compared, %d differences; fast %.1f ms, reference %.1f ms\n",
                 v.compared, v.differences, v.fast_ms, v.reference_ms);
-    std::printf("compared=%d differences=%d ratio=%.1f\n", v.compared, v.differences, ratio);
+    std::printf("p99_ms=%.3f max_ms=%.3f ratio=%.1f checksum=%016llx\n", f.p99, f.max, ratio,
+                static_cast<unsigned long long>(v.checksum));
     return v.differences == 0 && v.compared >= 5000 ? 0 : 1;
   }
 
