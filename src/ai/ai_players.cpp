@@ -17,6 +17,7 @@ int AiPlayers::NameTrumpSuit(const GameRecord& record, int seat) {
 }
 
 int AiPlayers::ChooseCard(const GameRecord& record, int seat, const RuleOptions& options) {
+  std::lock_guard lock(mutex_);
   return ostrel::ChooseCard(record, seat, options, random_, hooks_, &last_);
 }
 

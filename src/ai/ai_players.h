@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <mutex>
 
 #include "ai/choose_card.h"
 #include "game/players.h"
@@ -20,14 +21,24 @@ class AiPlayers : public ComputerPlayers {
   int ChooseCard(const GameRecord& record, int seat, const RuleOptions& options) override;
 
   // The window's progress bar: the share of samples done, 0 to 100, before every sample.
+  // It is called on the thread that runs ChooseCard.
   void SetProgress(std::function<void(int percent)> progress) {
+    std::lock_guard lock(mutex_);
     hooks_.progress = std::move(progress);
   }
   // The clock behind the time budget (tests simulate a slow machine with it).
-  void SetClock(std::function<std::int64_t()> clock_ms) { hooks_.clock_ms = std::move(clock_ms); }
-  const ChooseCardReport& LastReport() const { return last_; }
+  void SetClock(std::function<std::int64_t()> clock_ms) {
+    std::lock_guard lock(mutex_);
+    hooks_.clock_ms = std::move(clock_ms);
+  }
+  ChooseCardReport LastReport() {
+    std::lock_guard lock(mutex_);
+    return last_;
+  }
 
  private:
+  // The window may ask from a worker thread; one choice at a time uses the generator.
+  std::mutex mutex_;
   Random random_;
   ChooseCardHooks hooks_;
   ChooseCardReport last_;

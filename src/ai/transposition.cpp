@@ -18,6 +18,7 @@ void TranspositionTable::Clear(bool usable) {
     generation_ = 1;
   }
   counts_.fill(0);
+  total_ = 0;
   usable_ = usable;
 }
 
@@ -37,9 +38,14 @@ void TranspositionTable::Store(std::uint64_t key, int hand_size, double value, d
     TranspositionEntry& slot = slots_[i];
     if (slot.generation == generation_ && slot.key != key) continue;
     if (slot.generation != generation_) {
-      // The part for this hand size is full: the value is simply not kept.
-      if (counts_[hand_size] > kEntryLimit) return;
+      // The part for this hand size is full: the value is simply not kept. The table as a whole
+      // never fills beyond three quarters, so a probe always ends at a free slot.
+      if (hand_size < 0 || hand_size >= static_cast<int>(counts_.size()) ||
+          counts_[hand_size] > kEntryLimit || total_ >= kSlots / 4 * 3) {
+        return;
+      }
       ++counts_[hand_size];
+      ++total_;
       slot.generation = generation_;
       slot.key = key;
       slot.lower = -std::numeric_limits<double>::infinity();

@@ -58,6 +58,7 @@ class TranspositionTable {
   // Zeroed pages from calloc: a new table costs nothing until it is used.
   std::unique_ptr<TranspositionEntry[], Free> slots_;
   std::array<int, 9> counts_{};
+  std::size_t total_ = 0;
   std::uint32_t generation_ = 1;
   bool usable_ = true;
 };
