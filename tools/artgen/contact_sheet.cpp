@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <cstdio>
 
@@ -19,13 +20,24 @@ int main(int argc, char** argv) {
   QList<QImage> pictures;
   QStringList names;
   for (int i = 4; i < argc; ++i) {
-    QImage img(QString::fromLocal8Bit(argv[i]));
-    if (img.isNull()) {
+    const QString path = QString::fromLocal8Bit(argv[i]);
+    QImageReader reader(path);
+    const QString name = QFileInfo(path).completeBaseName();
+    int frame = 0;
+    // An animation is shown frame by frame.
+    for (QImage img = reader.read(); !img.isNull(); img = reader.read(), ++frame) {
+      pictures << img.scaled(img.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+      names << (reader.supportsAnimation() ? QStringLiteral("%1#%2").arg(name).arg(frame + 1)
+                                           : name);
+      if (!reader.supportsAnimation()) {
+        ++frame;
+        break;
+      }
+    }
+    if (frame == 0) {
       std::fprintf(stderr, "ostrel_artsheet: cannot read %s\n", argv[i]);
       return 1;
     }
-    pictures << img.scaled(img.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    names << QFileInfo(QString::fromLocal8Bit(argv[i])).completeBaseName();
   }
   // First pass: place the pictures in rows.
   const int gap = 8;

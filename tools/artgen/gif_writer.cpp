@@ -102,6 +102,8 @@ bool WriteAnimatedGif(const QString& path, const QList<QImage>& frames, int dela
     *error = QString::fromUtf8(GifErrorString(code));
     return false;
   }
+  QFile::setPermissions(temp, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ReadGroup | QFileDevice::ReadOther);
   QFile::remove(path);
   if (!QFile::rename(temp, path)) {
     *error = QStringLiteral("cannot rename the finished file");

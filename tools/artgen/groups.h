@@ -16,6 +16,6 @@ void DrawTablePieces(Sink& sink);
 void DrawControls(Sink& sink);
 void DrawVerdictArt(Sink& sink);
 void DrawAnimations(Sink& sink);
-void DrawTitles(Sink& sink);
+bool DrawTitles(Sink& sink, const QString& deck_file, QString* error);
 
 }  // namespace ostrel::artgen

@@ -28,6 +28,10 @@ int main(int argc, char** argv) {
   DrawCardBacks(sink);
   DrawTableArt(sink);
   DrawTablePieces(sink);
+  DrawControls(sink);
+  DrawVerdictArt(sink);
+  DrawAnimations(sink);
+  if (!DrawTitles(sink, QString::fromLocal8Bit(argv[2]), &error)) return Fail(error);
   sink.WriteCollection(QStringLiteral("pictures.qrc"));
   if (!sink.errors().isEmpty()) return Fail(sink.errors().join(QStringLiteral("; ")));
   std::printf("ostrel_artgen: %d pictures\n", sink.count());

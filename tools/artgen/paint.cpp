@@ -15,14 +15,11 @@ struct FaceFile {
   const char* path;
 };
 
-// Free faces from Debian packages: fonts-ebgaramond, fonts-dejavu-core,
-// fonts-comic-neue and fonts-wqy-microhei.
+// Free faces from Debian packages: fonts-ebgaramond, fonts-liberation2 and
+// fonts-wqy-microhei.
 const FaceFile kFaceFiles[] = {
     {Face::kSerif, "/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Regular.otf"},
-    {Face::kSerifBold, "/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Bold.otf"},
-    {Face::kSans, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"},
-    {Face::kSansBold, "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"},
-    {Face::kComic, "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf"},
+    {Face::kFigures, "/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf"},
     {Face::kCjk, "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"},
 };
 
@@ -50,7 +47,7 @@ bool LoadFaces(QString* error) {
 QFont MakeFont(Face face, double pixel_size) {
   QFont font(Families().value(static_cast<int>(face)));
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixel_size))));
-  font.setBold(face == Face::kSerifBold || face == Face::kSansBold || face == Face::kComic);
+  font.setBold(face == Face::kFigures);
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setStyleStrategy(QFont::PreferAntialias);
   return font;
@@ -243,6 +240,52 @@ double FitFont(Face face, const QString& text, double start, double width) {
     size -= 1;
   }
   return size;
+}
+
+// A white-gloved hand pointing up, drawn in a 40 x 60 box.
+namespace {
+
+QPainterPath HandUpPath() {
+  QPainterPath finger;
+  finger.addRoundedRect(QRectF(15, 2, 10, 34), 5, 5);
+  QPainterPath palm;
+  palm.addRoundedRect(QRectF(7, 26, 27, 24), 8, 8);
+  QPainterPath knuckles;
+  for (int i = 0; i < 3; ++i)
+    knuckles.addRoundedRect(QRectF(24 - 0.5 * i, 27 + 7 * i, 11, 8), 4, 4);
+  QPainterPath thumb;
+  thumb.moveTo(9, 40);
+  thumb.cubicTo(2, 36, 1, 28, 6, 26);
+  thumb.cubicTo(10, 25, 13, 30, 15, 34);
+  thumb.closeSubpath();
+  QPainterPath hand = finger.united(palm).united(knuckles).united(thumb);
+  hand.setFillRule(Qt::WindingFill);
+  return hand;
+}
+
+}  // namespace
+
+void PaintHandUp(QPainter& p, const QRectF& box, QColor light, QColor shade) {
+  const double k = std::min(box.width() / 40, box.height() / 60);
+  p.save();
+  p.translate(box.center().x() - 20 * k, box.center().y() - 30 * k);
+  p.scale(k, k);
+  const QPainterPath hand = HandUpPath();
+  p.setPen(QPen(QColor(40, 36, 30), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QLinearGradient glove(QPointF(5, 0), QPointF(35, 0));
+  glove.setColorAt(0, light);
+  glove.setColorAt(1, shade);
+  p.setBrush(glove);
+  p.drawPath(hand);
+  p.setPen(QPen(QColor(90, 90, 100), 0.9));
+  p.drawLine(QPointF(25, 34), QPointF(33, 34));
+  p.drawLine(QPointF(25, 41), QPointF(33, 41));
+  // The gold cuff.
+  const QRectF cuff(8, 49, 25, 9);
+  p.setPen(QPen(QColor(80, 56, 10), 1.2));
+  p.setBrush(GoldGradient(cuff.topLeft(), cuff.bottomLeft()));
+  p.drawRoundedRect(cuff, 2.5, 2.5);
+  p.restore();
 }
 
 }  // namespace ostrel::artgen

@@ -28,7 +28,8 @@ inline const QColor kRed{196, 24, 36};
 inline const QColor kInk{24, 22, 28};
 }  // namespace colour
 
-enum class Face { kSerif, kSerifBold, kSans, kSansBold, kComic, kCjk };
+// kFigures: a serif with lining figures, for numbers (the book face has old-style ones).
+enum class Face { kSerif, kFigures, kCjk };
 
 // Registers the font files; false with a message when one is missing.
 bool LoadFaces(QString* error);
@@ -58,6 +59,8 @@ void PaintSuit(QPainter& p, Suit suit, const QRectF& box, bool gloss = true);
 // Text centred in the box, drawn with an outline and a drop shadow.
 void FancyText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                const QBrush& fill, QColor outline, double outline_width, QColor shadow);
+// A gloved hand pointing up, fitted into the box (drawn in a 40 x 60 design).
+void PaintHandUp(QPainter& p, const QRectF& box, QColor light, QColor shade);
 // Largest pixel size <= start at which the text fits into the width.
 double FitFont(Face face, const QString& text, double start, double width);
 

@@ -66,53 +66,11 @@ QImage PaintRing(int side) {
   return img;
 }
 
-// A white-gloved hand pointing up, drawn in a 40 x 60 box.
-QPainterPath HandUpPath() {
-  QPainterPath finger;
-  finger.addRoundedRect(QRectF(15, 2, 10, 34), 5, 5);
-  QPainterPath palm;
-  palm.addRoundedRect(QRectF(7, 26, 27, 24), 8, 8);
-  QPainterPath knuckles;
-  for (int i = 0; i < 3; ++i)
-    knuckles.addRoundedRect(QRectF(24 - 0.5 * i, 27 + 7 * i, 11, 8), 4, 4);
-  QPainterPath thumb;
-  thumb.moveTo(9, 40);
-  thumb.cubicTo(2, 36, 1, 28, 6, 26);
-  thumb.cubicTo(10, 25, 13, 30, 15, 34);
-  thumb.closeSubpath();
-  QPainterPath hand = finger.united(palm).united(knuckles).united(thumb);
-  hand.setFillRule(Qt::WindingFill);
-  return hand;
-}
-
-void PaintHandUp(QPainter& p, const QRectF& box) {
-  const double k = std::min(box.width() / 40, box.height() / 60);
-  p.save();
-  p.translate(box.center().x() - 20 * k, box.center().y() - 30 * k);
-  p.scale(k, k);
-  const QPainterPath hand = HandUpPath();
-  p.setPen(QPen(QColor(40, 36, 30), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  QLinearGradient glove(QPointF(5, 0), QPointF(35, 0));
-  glove.setColorAt(0, QColor(255, 255, 255));
-  glove.setColorAt(1, QColor(206, 206, 214));
-  p.setBrush(glove);
-  p.drawPath(hand);
-  p.setPen(QPen(QColor(90, 90, 100), 0.9));
-  p.drawLine(QPointF(25, 34), QPointF(33, 34));
-  p.drawLine(QPointF(25, 41), QPointF(33, 41));
-  // The gold cuff.
-  const QRectF cuff(8, 49, 25, 9);
-  p.setPen(QPen(QColor(80, 56, 10), 1.2));
-  p.setBrush(GoldGradient(cuff.topLeft(), cuff.bottomLeft()));
-  p.drawRoundedRect(cuff, 2.5, 2.5);
-  p.restore();
-}
-
 QImage HandUp(int w, int h) {
   QImage img = Canvas(w, h);
   QPainter p(&img);
   Smooth(p);
-  PaintHandUp(p, QRectF(0, 0, w, h));
+  PaintHandUp(p, QRectF(0, 0, w, h), QColor(255, 255, 255), QColor(206, 206, 214));
   return img;
 }
 
