@@ -1,5 +1,6 @@
 // Lays pictures out on one sheet with their names, for looking at the art:
-//   ostrel_artsheet OUT.png ZOOM WIDTH PICTURE.png...
+//   ostrel_artsheet [--palette] OUT.png ZOOM WIDTH PICTURE.png...
+// --palette writes 256 colours, for small sheets in the documentation.
 // The sheet's ground is the table green, so that the pictures are seen as they
 // will stand on the table.
 #include <QFileInfo>
@@ -11,6 +12,11 @@
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
+  const bool palette = argc > 1 && QString::fromLocal8Bit(argv[1]) == QLatin1String("--palette");
+  if (palette) {
+    --argc;
+    ++argv;
+  }
   if (argc < 5) {
     std::fprintf(stderr, "usage: ostrel_artsheet OUT.png ZOOM WIDTH PICTURE...\n");
     return 1;
@@ -67,5 +73,7 @@ int main(int argc, char** argv) {
                Qt::AlignLeft | Qt::AlignTop, names[i]);
   }
   p.end();
-  return sheet.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  const QImage out =
+      palette ? sheet.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither) : sheet;
+  return out.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

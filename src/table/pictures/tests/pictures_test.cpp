@@ -113,5 +113,43 @@ TEST_F(PicturesTest, CardsAreTransparentOutsideTheirRoundedCorners) {
   }
 }
 
+TEST_F(PicturesTest, VerdictAnimationsHaveTheFramesTheWindowStopsAt) {
+  // The window rests on frame 25 for the best result, 24 for a good one and
+  // shows frame 3 of the looping regret when animation is off.
+  struct Case {
+    const char* name;
+    int least_frames;
+    bool loops;
+  };
+  for (const Case& c : {Case{"GEndBest", 25, false}, Case{"GEndGood", 24, false},
+                        Case{"GEndBads", 3, true}, Case{"GClubB", 2, true}}) {
+    SCOPED_TRACE(c.name);
+    const QString name = QString::fromLatin1(c.name);
+    EXPECT_GE(OwnAnimationFrames(name).size(), c.least_frames);
+    QImageReader reader(OwnPicturePath(name));
+    EXPECT_EQ(reader.loopCount() != 0, c.loops);
+  }
+}
+
+TEST_F(PicturesTest, CursorHotSpotsLieOnTheDrawing) {
+  for (const char* name : {"CURARROW", "CURHAND", "CURWAIT", "CUREDIT"}) {
+    SCOPED_TRACE(name);
+    const QImage cursor = OwnPicture(QString::fromLatin1(name));
+    ASSERT_FALSE(cursor.isNull());
+    const QPoint spot = OwnCursorHotSpot(QString::fromLatin1(name));
+    ASSERT_TRUE(cursor.rect().contains(spot));
+    // The tip itself or a pixel right beside it is painted.
+    int painted = 0;
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const QPoint p = spot + QPoint(dx, dy);
+        if (cursor.rect().contains(p) && qAlpha(cursor.pixel(p)) > 128) ++painted;
+      }
+    }
+    EXPECT_GT(painted, 0);
+  }
+  EXPECT_EQ(OwnCursorHotSpot(QStringLiteral("FonG")), QPoint(0, 0));
+}
+
 }  // namespace
 }  // namespace ostrel
