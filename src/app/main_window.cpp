@@ -143,7 +143,7 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   connect(table_, &TableScreen::CardPressed, this, [this](int p) { game_->CardClick(p); });
   connect(table_, &TableScreen::TimerWanted, this, [this](int period, bool enabled) {
     table_timer_on_ = enabled;
-    timer1_.setInterval(period);
+    timer1_.setInterval(context_.table_tick_ms > 0 ? context_.table_tick_ms : period);
   });
   connect(table_, &TableScreen::MenuItemsWanted, this, [this](bool quit, bool gen, bool name) {
     quit_->setEnabled(quit);
@@ -322,7 +322,7 @@ void TForm1::StartWithSeat(int seat) {
   table_->Reset();
   ShowTable();
   in_game_ = true;
-  timer1_.setInterval(200);
+  timer1_.setInterval(context_.table_tick_ms > 0 ? context_.table_tick_ms : 200);
   game_->StartDeal(false);
 }
 

@@ -28,6 +28,7 @@ struct AppContext {
   ComputerPlayers* players = nullptr;
   std::uint64_t seed = 0;  // 0: from the clock
   bool instant = false;    // no waits and no flights, for tests
+  int table_tick_ms = 0;   // the table's timer period instead of the game's (tests)
   // Answers the confirmation questions (tests); unset: ask the user.
   std::function<bool(const QString&)> confirm;
 };

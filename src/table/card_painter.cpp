@@ -112,12 +112,12 @@ void DrawCorner(QPainter& p, CardCode card, QSize size, int suit) {
   const double h = size.height();
   QFont f("DejaVu Sans");
   f.setBold(true);
-  f.setPixelSize(std::max(8, static_cast<int>(h * 0.17)));
+  f.setPixelSize(std::max(8, static_cast<int>(h * 0.15)));
   p.setFont(f);
   p.setPen(SuitColour(suit));
-  const QRectF box(w * 0.02, h * 0.02, w * 0.24, h * 0.19);
+  const QRectF box(w * 0.01, h * 0.02, w * 0.22, h * 0.18);
   p.drawText(box, Qt::AlignHCenter | Qt::AlignTop, RankText(card));
-  DrawSuitSign(p, suit, w * 0.14, h * 0.28, h * 0.1);
+  DrawSuitSign(p, suit, w * 0.12, h * 0.27, h * 0.085);
 }
 
 void DrawCourt(QPainter& p, CardCode card, QSize size, int suit) {
@@ -197,7 +197,9 @@ QPixmap CardPainter::DrawFace(CardCode card, QSize size) const {
   p.restore();
   if (rank <= 3) {
     for (const auto& [px, py] : Pips(rank)) {
-      DrawSuitSign(p, suit, w * (0.12 + px * 0.76), h * py, h * 0.13, py > 0.55);
+      // Columns 0.3 and 0.7 stand at a third of the card from either edge, clear of the corners.
+      DrawSuitSign(p, suit, w * (0.5 + (px - 0.5) * 0.85), h * (0.5 + (py - 0.5) * 0.92), h * 0.115,
+                   py > 0.55);
     }
   } else if (rank == 7) {
     DrawSuitSign(p, suit, w * 0.5, h * 0.5, h * 0.36);

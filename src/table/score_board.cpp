@@ -172,10 +172,17 @@ void PaintScorePanel(QPainter& p, const Rect& r, const TableScale& t, const Font
   p.setPen(QPen(QColor(60, 40, 20), 1));
   p.setBrush(QColor(250, 244, 225));
   p.drawRoundedRect(inner, Scale(t, 8), Scale(t, 8));
-  p.setFont(RoleFont(fonts, FontRole::Decor, Scale(t, 28)));
+  const QString round_text = round_word + QStringLiteral(" ") + QString::number(panel.deal_number);
+  // The face of the "decor" role is wider than the one the panel was drawn for: the text
+  // shrinks until it stays inside the frame.
+  int height = Scale(t, 28);
+  QFont font = RoleFont(fonts, FontRole::Decor, height);
+  while (height > 6 && QFontMetrics(font).horizontalAdvance(round_text) > inner.width() - 4) {
+    font = RoleFont(fonts, FontRole::Decor, --height);
+  }
+  p.setFont(font);
   p.setPen(WinColour(0xFF0000));
-  TextCentred(p, 0, r.w, Scale(t, 13),
-              round_word + QStringLiteral(" ") + QString::number(panel.deal_number));
+  TextCentred(p, 0, r.w, Scale(t, 15), round_text);
   if (panel.trump_suit >= 1 && panel.trump_suit <= 4) {
     DrawSuitSign(p, panel.trump_suit, r.w / 2.0, Scale(t, 60) + Scale(t, 30), Scale(t, 48));
   }

@@ -1,6 +1,6 @@
 # ostrel_add_qttest(name SOURCES a.cpp LIBS lib1 lib2): a Qt Test executable run by ctest on
 # the offscreen platform, so that the real windows are driven without a display.
-include_guard(GLOBAL)
+
 find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
 
 function(ostrel_add_qttest name)

@@ -1,0 +1,73 @@
+#include "app_fixture.h"
+
+#include <QLineEdit>
+
+#include "storage/atomic_file.h"
+#include "storage/club_file.h"
+#include "table/cards_button.h"
+
+namespace ostrel::testing {
+
+AppFixture::AppFixture(std::uint64_t seed) {
+  folder_ = dir_.path().toStdString();
+  const std::string club = SerializeClubFile(InitialClubFile());
+  for (const char* name : {kLocalClubFileName, kNetClubFileName}) {
+    if (!ReplaceFileAtomically(folder_ + "/" + name, club).ok()) qFatal("cannot write club file");
+  }
+  AppContext context;
+  context.program_folder = folder_;
+  context.sounds = &sounds;
+  context.seed = seed;
+  context.instant = true;
+  context.table_tick_ms = 1;
+  context.confirm = [this](const QString& q) {
+    questions << q;
+    return answer;
+  };
+  window_ = std::make_unique<TForm1>(context);
+  QObject::connect(window_.get(), &TForm1::DialogOpened, [this](QDialog* dialog) {
+    if (pending_.empty()) return;
+    auto action = pending_.front();
+    pending_.erase(pending_.begin());
+    QTimer::singleShot(0, dialog, [dialog, action] { action(dialog); });
+  });
+  window_->show();
+  QVERIFY2(window_->StartedWell(), qPrintable(window_->StartError()));
+}
+
+void AppFixture::LeaveTitle() {
+  QTest::mouseClick(window_->Title(), Qt::LeftButton);
+}
+
+void AppFixture::OnNextDialog(std::function<void(QDialog*)> action) {
+  pending_.push_back(std::move(action));
+}
+
+void AppFixture::StartAsNewPlayer(const QString& name, const QString& password) {
+  OnNextDialog([name, password](QDialog* d) {
+    auto* login = qobject_cast<TFormPassword*>(d);
+    QVERIFY(login != nullptr);
+    login->NameEdit()->clear();
+    QTest::keyClicks(login->NameEdit(), name);
+    QTest::keyClicks(login->PasswordEdit(), password);
+    QTest::keyClicks(login->RepetitionEdit(), password);
+    QTest::mouseClick(login->OkButton(), Qt::LeftButton);
+  });
+  QTest::mouseClick(window_->Menu()->NewPlayerButton(), Qt::LeftButton);
+}
+
+bool AppFixture::RunUntil(const std::function<bool()>& done, int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > ms) return false;
+    QTest::qWait(1);
+  }
+  return true;
+}
+
+bool AppFixture::Settle(int ms) {
+  return RunUntil([this] { return !window_->Table()->Busy(); }, ms);
+}
+
+}  // namespace ostrel::testing

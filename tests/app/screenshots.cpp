@@ -1,0 +1,108 @@
+// Takes the pictures of docs/screenshots: the window is driven through a game as the tests
+// drive it, and grabbed at the moments worth showing. Usage: ostrel_screenshots OUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/options_window.h"
+#include "app_fixture.h"
+#include "game/rules.h"
+
+using namespace ostrel;
+using namespace ostrel::testing;
+
+namespace {
+
+QString g_out;
+
+void Save(QWidget* w, const QString& name) {
+  QApplication::processEvents();
+  w->grab().save(g_out + "/" + name + ".png");
+}
+
+void ClickCard(TForm1& w, int position) {
+  TableView* view = w.Table()->View();
+  const QPoint at = view->HandCardPos(4, position, view->State().hands[4].count);
+  QTest::mouseClick(view, Qt::LeftButton, {}, at + QPoint(4, 40));
+}
+
+bool PlayerActs(TForm1& w) {
+  if (w.Table()->Busy()) return false;
+  TTarvoCardsButton* b7 = w.Table()->Button7();
+  if (b7->isVisible() && b7->isEnabled()) {
+    QTest::mouseClick(b7, Qt::LeftButton);
+    return true;
+  }
+  const GameRecord& r = w.CurrentGame().Record();
+  if (r.Phase == 24) {
+    for (int p = 1; p <= r.CardCount[4]; ++p) {
+      if (w.CurrentGame().CanPlay(p) == kAllowed) {
+        ClickCard(w, p);
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+void Shots(int window_size) {
+  const QString sfx = QStringLiteral("-size%1").arg(window_size);
+  AppFixture app(5);
+  TForm1& w = app.Window();
+  w.AppSettings().WindowSize = window_size;
+  QTest::qWait(300);
+  Save(&w, "title" + sfx);
+  app.LeaveTitle();
+  QTest::qWait(100);
+  Save(&w, "menu" + sfx);
+  app.StartAsNewPlayer("Anna");
+  app.Settle();
+  QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);  // To Begin
+  app.RunUntil([&] { return !w.Table()->Busy() && w.CurrentGame().Record().Phase == 4; }, 5000);
+  Save(&w, "bidding" + sfx);
+  QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);  // To Play
+  app.RunUntil(
+      [&] {
+        const GameRecord& r = w.CurrentGame().Record();
+        if (!w.Table()->Busy() && r.Phase == kPhaseTrickComplete && r.TrickNumber == 3) return true;
+        PlayerActs(w);
+        return false;
+      },
+      10000);
+  Save(&w, "trick" + sfx);
+  app.RunUntil(
+      [&] {
+        const GameRecord& r = w.CurrentGame().Record();
+        if (!w.Table()->Busy() && r.GameOver) return true;
+        if (!w.Table()->Busy() && r.Phase == kPhaseDealOver) {
+          QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);
+          return false;
+        }
+        PlayerActs(w);
+        return false;
+      },
+      60000);
+  app.Settle();
+  Save(&w, "end-of-game" + sfx);
+  if (window_size == 1) {
+    TFormOptions options(w.AppSettings(), &w);
+    options.show();
+    options.Pages()->setCurrentIndex(0);
+    Save(&options, "options-general");
+    options.Pages()->setCurrentIndex(3);
+    Save(&options, "options-game");
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+  QDir().mkpath(g_out);
+  Shots(1);
+  Shots(5);
+  return 0;
+}
