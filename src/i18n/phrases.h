@@ -6,7 +6,7 @@
 //
 // Keys are the first column of the table, spelled as C++ enumerators (UpperCamelCase,
 // e.g. ExitToMenu, ClubHeaderScore). Phrases whose English text is the same are distinct
-// keys (e.g. OptCards and OptCardFaces both read "Cards" in English).
+// keys (e.g. OptCards and SaluteCards both read "Cards" in English).
 //
 // Reading a phrase never fails. The texts are UTF-8; line breaks inside a phrase are the
 // two characters LF CR ("\n\r"), which message boxes show as one line break.
