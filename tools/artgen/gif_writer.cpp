@@ -40,29 +40,41 @@ bool WriteAnimatedGif(const QString& path, const QList<QImage>& frames, int dela
   // All frames stacked into one buffer share one palette.
   const size_t pixels = static_cast<size_t>(w) * static_cast<size_t>(h) * static_cast<size_t>(n);
   std::vector<GifByteType> red(pixels), green(pixels), blue(pixels), index(pixels);
+  std::vector<bool> clear(pixels, false);
+  bool any_clear = false;
   size_t at = 0;
   for (const QImage& frame : frames) {
     if (frame.size() != frames.first().size()) {
       *error = QStringLiteral("frames differ in size");
       return false;
     }
-    const QImage rgb = frame.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = frame.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < h; ++y) {
       const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
       for (int x = 0; x < w; ++x, ++at) {
+        // A GIF pixel is either shown or not: half transparent counts as not.
+        clear[at] = qAlpha(line[x]) < 128;
+        any_clear = any_clear || clear[at];
         red[at] = static_cast<GifByteType>(qRed(line[x]));
         green[at] = static_cast<GifByteType>(qGreen(line[x]));
         blue[at] = static_cast<GifByteType>(qBlue(line[x]));
       }
     }
   }
-  int colours = 256;
+  // With transparent pixels the last palette entry is kept for them.
+  const int kClear = 255;
+  int colours = any_clear ? 255 : 256;
   std::vector<GifColorType> palette(256);
   if (GifQuantizeBuffer(static_cast<unsigned>(w), static_cast<unsigned>(h * n), &colours,
                         red.data(), green.data(), blue.data(), index.data(),
                         palette.data()) != GIF_OK) {
     *error = QStringLiteral("palette reduction failed");
     return false;
+  }
+  if (any_clear) {
+    for (size_t i = 0; i < pixels; ++i) {
+      if (clear[i]) index[i] = kClear;
+    }
   }
   ColorMapObject* map = GifMakeMapObject(256, palette.data());
   const QString temp = path + QStringLiteral(".part");
@@ -80,9 +92,10 @@ bool WriteAnimatedGif(const QString& path, const QList<QImage>& frames, int dela
   GifFreeMapObject(map);
   if (ok && loop) ok = PutLoopExtension(gif);
   GraphicsControlBlock control{};
-  control.DisposalMode = DISPOSE_DO_NOT;
+  // Frames with holes replace each other instead of piling up.
+  control.DisposalMode = any_clear ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
   control.DelayTime = delay;
-  control.TransparentColor = NO_TRANSPARENT_COLOR;
+  control.TransparentColor = any_clear ? kClear : NO_TRANSPARENT_COLOR;
   GifByteType extension[4];
   EGifGCBToExtension(&control, extension);
   for (int f = 0; ok && f < n; ++f) {

@@ -8,7 +8,8 @@
 namespace ostrel::artgen {
 
 // One shared palette for all frames, so the animation does not flicker between
-// palettes; delay in hundredths of a second. Returns false with a reason.
+// palettes; delay in hundredths of a second. Pixels less than half opaque
+// become transparent. Returns false with a reason.
 bool WriteAnimatedGif(const QString& path, const QList<QImage>& frames, int delay, bool loop,
                       QString* error);
 

@@ -16,6 +16,7 @@ void DrawTablePieces(Sink& sink);
 void DrawControls(Sink& sink);
 void DrawVerdictArt(Sink& sink);
 void DrawAnimations(Sink& sink);
+void DrawMenuExtras(Sink& sink);
 bool DrawTitles(Sink& sink, const QString& deck_file, QString* error);
 
 }  // namespace ostrel::artgen

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
   DrawControls(sink);
   DrawVerdictArt(sink);
   DrawAnimations(sink);
+  DrawMenuExtras(sink);
   if (!DrawTitles(sink, QString::fromLocal8Bit(argv[2]), &error)) return Fail(error);
   sink.WriteCollection(QStringLiteral("pictures.qrc"));
   if (!sink.errors().isEmpty()) return Fail(sink.errors().join(QStringLiteral("; ")));
