@@ -36,10 +36,21 @@ class FastSearch {
       return result;
     }
     const std::uint32_t moves = MoveSet();
+    const std::uint32_t own = st_.hand[mover];
+    const std::uint32_t others = Others(mover);
+    double by_bit[32];
+    int last_in_suit[4] = {-1, -1, -1, -1};
+    for (std::uint32_t m = moves; m; m &= m - 1) {
+      const int bit = LowBit(m);
+      const int previous = last_in_suit[SuitOfBit(bit)];
+      by_bit[bit] = previous >= 0 && deal_.Alike(previous, bit, own, others)
+                        ? by_bit[previous]
+                        : ValueOfMove(bit, -kInfinity, kInfinity);
+      last_in_suit[SuitOfBit(bit)] = bit;
+    }
     for (int p = 1; p <= 9; ++p) {
       const int bit = deal_.root_bits[p];
-      if (bit < 0 || !(moves >> bit & 1u)) continue;
-      result.root_values[p] = ValueOfMove(bit, -kInfinity, kInfinity);
+      if (bit >= 0 && (moves >> bit & 1u)) result.root_values[p] = by_bit[bit];
     }
     // The same choice as inside the search: the first strictly best, so ties go to the lower
     // hand position.
@@ -63,6 +74,15 @@ class FastSearch {
 
  private:
   int Mover() const { return (st_.leader + st_.count) & 3; }
+  // The cards of the other hands and of the trick.
+  std::uint32_t Others(int mover) const {
+    std::uint32_t out = 0;
+    for (int seat = 0; seat < 4; ++seat) {
+      if (seat != mover) out |= st_.hand[seat];
+    }
+    for (int k = 0; k < st_.count; ++k) out |= 1u << st_.trick[k];
+    return out;
+  }
   int TeamOf(int seat) const { return (seat - deal_.declarer) & 1; }  // 0 declaring
 
   void SetBoth(SearchResult& result, int mover, double value) const {
@@ -252,7 +272,7 @@ class FastSearch {
     }
     const double alpha0 = alpha;
     const double beta0 = beta;
-    const std::uint32_t moves = MoveSet();
+    const std::uint32_t moves = deal_.DropAlike(MoveSet(), st_.hand[mover], Others(mover));
     double best = -kInfinity;
     int best_bit = -1;
     MoveOrder order(deal_, st_, mover, moves, hint);

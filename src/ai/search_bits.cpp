@@ -20,6 +20,20 @@ std::uint32_t LowAndHighOfEachSuit(std::uint32_t hand) {
   return out;
 }
 
+std::uint32_t BitDeal::DropAlike(std::uint32_t moves, std::uint32_t own,
+                                 std::uint32_t others) const {
+  std::uint32_t out = moves;
+  for (int suit = 0; suit < 4; ++suit) {
+    int previous = -1;
+    for (std::uint32_t m = moves & SuitMask(suit); m; m &= m - 1) {
+      const int bit = LowBit(m);
+      if (previous >= 0 && Alike(previous, bit, own, others)) out &= ~(1u << bit);
+      previous = bit;
+    }
+  }
+  return out;
+}
+
 FollowContext BitDeal::Follow(std::uint32_t hand, const std::int8_t* trick, int count) const {
   FollowContext f;
   f.hand = hand;

@@ -95,6 +95,22 @@ struct BitDeal {
     return best;
   }
 
+  // Cards a and b (a < b, same suit) of one hand are alike when they are worth the same and no
+  // card of another hand or of the trick lies between them, nor one of the hand's own worth
+  // something else: whatever follows one of them follows the other with the two exchanged, so
+  // both have the same value.
+  bool Alike(int a, int b, std::uint32_t own, std::uint32_t others) const {
+    if (points[a] != points[b]) return false;
+    const std::uint32_t between = ((1u << b) - 1u) & ~((2u << a) - 1u);
+    if (between & others) return false;
+    for (std::uint32_t m = between & own; m; m &= m - 1) {
+      if (points[LowBit(m)] != points[b]) return false;
+    }
+    return true;
+  }
+  // The moves without those alike to a lower one.
+  std::uint32_t DropAlike(std::uint32_t moves, std::uint32_t own, std::uint32_t others) const;
+
   FollowContext Follow(std::uint32_t hand, const std::int8_t* trick, int count) const;
   // The cards the rules allow (never empty for a non-empty hand).
   std::uint32_t Legal(const FollowContext& f, bool trump_required) const;
