@@ -19,12 +19,14 @@ struct BenchRun {
   std::vector<Decision> decisions;
   std::uint64_t nodes = 0;
   std::uint64_t checksum = 0;
-  double total_ms = 0;
+  double total_ms = 0;  // of the first runs
 };
 
-// Decides every position with the sample counts of the game, each with its own seed.
+// Decides every position with the sample counts of the game, each with its own seed, `repeats`
+// times over. A decision's time is its quickest run, which leaves out the moments the machine
+// was busy with something else; the total, the nodes and the checksum are the first run's.
 BenchRun RunDecisions(const std::vector<testing::PlayPosition>& positions,
-                      const SearchFunction& search);
+                      const SearchFunction& search, int repeats);
 
 struct Figures {
   double median = 0, p99 = 0, max = 0;
