@@ -9,7 +9,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 
-#include "app/fallback_players.h"
+#include "ai/ai_players.h"
 #include "app/login_dialog.h"
 #include "app/options_window.h"
 #include "app/small_windows.h"
@@ -91,14 +91,16 @@ TForm1::TForm1(AppContext context, QWidget* parent)
     : QWidget(parent), context_(std::move(context)) {
   setObjectName("TForm1");
   sounds_ = context_.sounds != nullptr ? context_.sounds : &silent_;
-  ComputerPlayers* players = context_.players;
-  if (players == nullptr) {
-    own_players_ = std::make_unique<PlainPlayers>();
-    players = own_players_.get();
-  }
-  chooser_ = std::make_unique<AsyncChooser>(*players);
   const std::uint64_t seed =
       context_.seed != 0 ? context_.seed : QRandomGenerator::system()->generate64();
+  ComputerPlayers* players = context_.players;
+  if (players == nullptr) {
+    auto ai = std::make_unique<AiPlayers>(Random(seed ^ 0x9E3779B97F4A7C15ULL));
+    ai->SetProgress([this](int percent) { choice_progress_.store(percent); });
+    players = ai.get();
+    own_players_ = std::move(ai);
+  }
+  chooser_ = std::make_unique<AsyncChooser>(*players);
   random_ = std::make_unique<Random>(seed);
   messages_ = std::make_unique<Messages>(this);
   finish_ = std::make_unique<Finish>(*this);
@@ -344,14 +346,15 @@ void TForm1::TableTick() {
   if (!in_game_ || screen_ != Screen::Table || table_->Busy()) return;
   if (chooser_->Running()) {
     // A long choice shows its progress over the ten seconds it may take.
-    const qint64 ms = chooser_->Elapsed();
-    if (ms > 300) {
-      table_->View()->State().panel.progress = static_cast<int>(std::min<qint64>(ms / 100, 100));
+    // A choice long enough to be seen shows how far its samples have come.
+    if (chooser_->Elapsed() > 300) {
+      table_->View()->State().panel.progress = std::clamp(choice_progress_.load(), 0, 100);
       table_->View()->StateChanged();
     }
     return;
   }
   if (chooser_->NeedsChoice(*game_)) {
+    choice_progress_.store(0);
     chooser_->Start(*game_);
     return;
   }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QWidget>
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -119,6 +120,7 @@ class TForm1 : public QWidget {
   std::unique_ptr<Game> game_;
   QTimer timer1_;
   bool table_timer_on_ = false;
+  std::atomic<int> choice_progress_{0};
   bool in_game_ = false;
 
   QMenu* popup_;

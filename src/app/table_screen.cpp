@@ -287,6 +287,7 @@ void TableScreen::StartFlights(std::vector<FlightEffect> flights) {
     flying_.push_back(std::move(fl));
   }
   view_->StateChanged();
+  flight_clock_.start();
   flight_step_ = pace_.DrawsFirstStep() ? 0 : 1;
   if (time_scale_ <= 0) flight_step_ = flight_steps_;
   FlightStep();
@@ -311,6 +312,9 @@ void TableScreen::FlightStep() {
       return;
     }
   }
+  ++stats_.flights;
+  stats_.steps += flight_steps_;
+  stats_.ns += flight_clock_.nsecsElapsed();
   // Landed: the sprite goes, and the card lies where the next effect draws it.
   for (const Flying& f : flying_) {
     if (f.effect.to.kind == Place::Trick) {

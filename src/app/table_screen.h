@@ -4,6 +4,7 @@
 // back until the last one has played.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -38,6 +39,13 @@ class TableScreen : public QWidget, public TablePort {
   TableView* View() { return view_; }
   TTarvoCardsButton* Button7() { return b7_; }
   TTarvoCardsButton* Button8() { return b8_; }
+  // Steps and time of the flights so far, to measure the pace of the table.
+  struct FlightStats {
+    long steps = 0;
+    long flights = 0;
+    qint64 ns = 0;
+  };
+  const FlightStats& Stats() const { return stats_; }
   // The captions the buttons show, for the window's own logic and for tests.
   Caption Button7Caption() const { return caption7_; }
   Caption Button8Caption() const { return caption8_; }
@@ -87,6 +95,8 @@ class TableScreen : public QWidget, public TablePort {
   };
   std::vector<Flying> flying_;
   int flight_step_ = 0;
+  FlightStats stats_;
+  QElapsedTimer flight_clock_;
   int flight_steps_ = 0;
 };
 

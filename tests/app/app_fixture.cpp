@@ -8,7 +8,7 @@
 
 namespace ostrel::testing {
 
-AppFixture::AppFixture(std::uint64_t seed) {
+AppFixture::AppFixture(std::uint64_t seed, bool instant) {
   folder_ = dir_.path().toStdString();
   const std::string club = SerializeClubFile(InitialClubFile());
   for (const char* name : {kLocalClubFileName, kNetClubFileName}) {
@@ -17,9 +17,10 @@ AppFixture::AppFixture(std::uint64_t seed) {
   AppContext context;
   context.program_folder = folder_;
   context.sounds = &sounds;
+  context.players = &players;
   context.seed = seed;
-  context.instant = true;
-  context.table_tick_ms = 1;
+  context.instant = instant;
+  context.table_tick_ms = instant ? 1 : 0;
   context.confirm = [this](const QString& q) {
     questions << q;
     return answer;

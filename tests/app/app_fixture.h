@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fallback_players.h"
 #include "app/login_dialog.h"
 #include "app/main_window.h"
 #include "app/sound_port.h"
@@ -30,11 +31,12 @@ class RecordingSounds : public SoundPort {
 
 class AppFixture {
  public:
-  explicit AppFixture(std::uint64_t seed = 7);
+  explicit AppFixture(std::uint64_t seed = 7, bool instant = true);
 
   TForm1& Window() { return *window_; }
   const std::string& Folder() const { return folder_; }
   RecordingSounds sounds;
+  PlainPlayers players;
   // What the confirmations answer, and what they asked.
   bool answer = true;
   QStringList questions;

@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+#include <cstdio>
 
 #include "app/options_window.h"
 #include "app_fixture.h"
@@ -96,11 +97,44 @@ void Shots(int window_size) {
   }
 }
 
+// The pace of the flights: the cards of the rest of the deal fly at every card speed, and the
+// time per step is printed.
+void Pace() {
+  for (int speed = 1; speed <= 6; ++speed) {
+    AppFixture app(3, /*instant=*/false);
+    TForm1& w = app.Window();
+    w.AppSettings().CardSpeed = speed;
+    app.LeaveTitle();
+    app.StartAsNewPlayer("Pace");
+    app.Settle();
+    QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);
+    app.RunUntil([&] { return !w.Table()->Busy() && w.CurrentGame().Record().Phase == 4; });
+    QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);
+    app.Settle();
+    const auto before = w.Table()->Stats();
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);  // Buy cards: 8 flights
+    app.Settle(30000);
+    const auto after = w.Table()->Stats();
+    const long steps = after.steps - before.steps;
+    const double ms = (after.ns - before.ns) / 1e6;
+    std::printf(
+        "speed %d: %ld flights, %ld steps, %.1f ms flying, %.3f ms per step; step %lld ms\n", speed,
+        after.flights - before.flights, steps, ms, steps ? ms / steps : 0.0,
+        static_cast<long long>(clock.elapsed()));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+  if (argc > 2 && QString::fromLocal8Bit(argv[2]) == "--pace") {
+    Pace();
+    return 0;
+  }
   QDir().mkpath(g_out);
   Shots(1);
   Shots(5);
