@@ -17,6 +17,7 @@ void DrawControls(Sink& sink);
 void DrawVerdictArt(Sink& sink);
 void DrawAnimations(Sink& sink);
 void DrawMenuExtras(Sink& sink);
+void DrawAccountArt(Sink& sink);
 bool DrawTitles(Sink& sink, const QString& deck_file, QString* error);
 
 }  // namespace ostrel::artgen

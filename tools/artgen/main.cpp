@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
   DrawVerdictArt(sink);
   DrawAnimations(sink);
   DrawMenuExtras(sink);
+  DrawAccountArt(sink);
   if (!DrawTitles(sink, QString::fromLocal8Bit(argv[2]), &error)) return Fail(error);
   sink.WriteCollection(QStringLiteral("pictures.qrc"));
   if (!sink.errors().isEmpty()) return Fail(sink.errors().join(QStringLiteral("; ")));
