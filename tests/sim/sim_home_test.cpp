@@ -25,7 +25,7 @@ TEST(SimHome, GamesUpdateTheClubAndTheHistory) {
   ASSERT_TRUE(club) << error;
 
   Random random(5);
-  SimPlayers players(Policy::Random, Policy::Random, random, nullptr, nullptr);
+  SimPlayers players(Policy::Random, Policy::Random, random, nullptr);
   JsonLogPort log(nullptr, nullptr);
   DeckQueue decks;
   RunCounts counts;

@@ -5,8 +5,10 @@
 #include <iostream>
 #include <memory>
 
+#include "ai/ai_players.h"
 #include "game/game.h"
 #include "sim/club_recorder.h"
+#include "sim/duplicate.h"
 #include "sim/json_log.h"
 #include "sim/sim_driver.h"
 #include "sim/sim_options.h"
@@ -17,13 +19,80 @@ using namespace ostrel::sim;
 
 namespace {
 
-int Run(const SimOptions& o) {
-  for (int team = 1; team <= 2; ++team) {
-    if (o.team_policy[team] != Policy::Random) {
-      std::cerr << "ostrel-sim: only --play random is available in this build\n";
-      return 2;
+const char* PolicyName(Policy p) {
+  return p == Policy::Ai ? "ai" : (p == Policy::Greedy ? "greedy" : "random");
+}
+
+struct Run {
+  const SimOptions& o;
+  JsonLogPort& log;
+  DeckQueue& decks;
+  RunCounts& counts;
+  ClubRecorder* club;
+
+  // Plays game number g with the given policies and decks; false after printing the error.
+  bool PlayOne(int g, Policy team1, Policy team2, Random& deal_random, std::uint64_t play_seed,
+               Array1<std::int32_t, 2>* score) {
+    Random play_random(play_seed ^ 0x9E3779B97F4A7C15ull);
+    AiPlayers ai(Random(play_seed ^ 0xD1B54A32D192ED03ull));
+    SimPlayers players(team1, team2, play_random, &ai);
+    Game game(log, players, deal_random);
+    log.SetGame(&game);
+    game.Options().TargetScore = o.target;
+    game.Options().BellaFirstHandOnly = o.bella_first_hand_only;
+    game.Options().TrumpRequired = o.trump_required;
+    game.Mode().SoundOn = false;
+    game.Mode().CardAnimation = false;
+    std::string error;
+    if (club) {
+      if (!club->Login(o.player, &error)) return Fail(g, error);
+      game.SetFinishPort(club);
+      game.SetPlayer(o.player, club->GameNumber(), club->InitialScore());
+    } else {
+      game.SetPlayer(o.player, g, 0);
     }
+    if (const auto stuck = PlayGame(game, players, log, decks, counts)) return Fail(g, *stuck);
+    if (club && !club->failure().empty()) return Fail(g, club->failure());
+    if (score) *score = game.Record().GameScore;
+    return true;
   }
+
+  bool Fail(int g, const std::string& error) {
+    std::cerr << "ostrel-sim: game " << g << ": " << error << '\n';
+    return false;
+  }
+
+  bool PlayAll() {
+    Random deal_random(o.seed);
+    for (int g = 1; g <= o.games; ++g) {
+      if (!PlayOne(g, o.team_policy[1], o.team_policy[2], deal_random, o.seed * 7919 + g,
+                   nullptr)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // Each game's decks twice, the policies swapped; differences from the first policy's side.
+  bool PlayDuplicate(DuplicateTally& tally) {
+    const Policy a = o.team_policy[1], b = o.team_policy[2];
+    for (int g = 1; g <= o.games; ++g) {
+      int diff[2] = {};
+      for (int swap = 0; swap < 2; ++swap) {
+        Random deal_random(DealSeed(o.seed, g));
+        Array1<std::int32_t, 2> score{};
+        if (!PlayOne(g, swap ? b : a, swap ? a : b, deal_random, o.seed * 7919 + g, &score)) {
+          return false;
+        }
+        diff[swap] = swap ? score[2] - score[1] : score[1] - score[2];
+      }
+      tally.AddPair(diff[0], diff[1]);
+    }
+    return true;
+  }
+};
+
+int RunAll(const SimOptions& o) {
   DeckQueue decks;
   if (!o.deck_file.empty()) {
     if (const auto error = ReadDeckFile(o.deck_file, decks)) {
@@ -41,7 +110,6 @@ int Run(const SimOptions& o) {
     }
     out = &file;
   }
-
   std::optional<ClubRecorder> club;
   if (!o.home.empty()) {
     std::string error;
@@ -52,40 +120,12 @@ int Run(const SimOptions& o) {
     }
   }
 
-  Random deal_random(o.seed);
-  Random play_random(o.seed ^ 0x9E3779B97F4A7C15ull);
-  SimPlayers players(o.team_policy[1], o.team_policy[2], play_random, nullptr, nullptr);
   JsonLogPort log(out, nullptr);
   RunCounts counts;
+  Run run{o, log, decks, counts, club ? &*club : nullptr};
+  DuplicateTally tally;
   const auto start = std::chrono::steady_clock::now();
-  for (int g = 1; g <= o.games; ++g) {
-    Game game(log, players, deal_random);
-    log.SetGame(&game);
-    game.Options().TargetScore = o.target;
-    game.Options().BellaFirstHandOnly = o.bella_first_hand_only;
-    game.Options().TrumpRequired = o.trump_required;
-    game.Mode().SoundOn = false;
-    game.Mode().CardAnimation = false;
-    if (club) {
-      std::string error;
-      if (!club->Login(o.player, &error)) {
-        std::cerr << "ostrel-sim: " << error << '\n';
-        return 1;
-      }
-      game.SetFinishPort(&*club);
-      game.SetPlayer(o.player, club->GameNumber(), club->InitialScore());
-    } else {
-      game.SetPlayer(o.player, g, 0);
-    }
-    if (const auto error = PlayGame(game, players, log, decks, counts)) {
-      std::cerr << "ostrel-sim: game " << g << ": " << *error << '\n';
-      return 1;
-    }
-    if (club && !club->failure().empty()) {
-      std::cerr << "ostrel-sim: game " << g << ": " << club->failure() << '\n';
-      return 1;
-    }
-  }
+  if (!(o.duplicate ? run.PlayDuplicate(tally) : run.PlayAll())) return 1;
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (file.is_open()) {
@@ -94,6 +134,10 @@ int Run(const SimOptions& o) {
       std::cerr << "ostrel-sim: writing the log " << o.log_file << " failed\n";
       return 1;
     }
+  }
+  if (o.duplicate) {
+    std::printf("%s\n",
+                tally.Summary(PolicyName(o.team_policy[1]), PolicyName(o.team_policy[2])).c_str());
   }
   std::printf("games=%d deals=%d thrown_in=%d wall_s=%.3f\n", counts.games, counts.deals,
               counts.thrown_in, seconds);
@@ -112,5 +156,5 @@ int main(int argc, char** argv) {
     std::cerr << "ostrel-sim: " << parsed.error << '\n' << SimUsage();
     return 2;
   }
-  return Run(*parsed.options);
+  return RunAll(*parsed.options);
 }

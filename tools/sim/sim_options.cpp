@@ -24,7 +24,7 @@ std::optional<Policy> ParsePolicy(const std::string& name) {
 std::string SimUsage() {
   return "usage: ostrel-sim [--games N] [--seed S] [--target 301|501] [--bella-first-hand-only]\n"
          "                  [--no-trump-required] [--play random|greedy|ai]\n"
-         "                  [--teams POLICY,POLICY] [--deck-file F] [--log FILE]\n"
+         "                  [--teams POLICY,POLICY] [--duplicate] [--deck-file F] [--log FILE]\n"
          "                  [--home DIR] [--player NAME]\n";
 }
 
@@ -45,6 +45,8 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
       return result;
     } else if (a == "--bella-first-hand-only") {
       o.bella_first_hand_only = true;
+    } else if (a == "--duplicate") {
+      o.duplicate = true;
     } else if (a == "--no-trump-required") {
       o.trump_required = false;
     } else if (a == "--games" || a == "--seed" || a == "--target" || a == "--play" ||

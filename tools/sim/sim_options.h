@@ -16,6 +16,7 @@ struct SimOptions {
   int target = 501;
   bool bella_first_hand_only = false;
   bool trump_required = true;
+  bool duplicate = false;
   Policy team_policy[3] = {Policy::Random, Policy::Random, Policy::Random};  // [1], [2]
   std::string deck_file;
   std::string log_file;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ai/ai_players.h"
 #include "ai/trump_decision.h"
 #include "game/rules.h"
 
@@ -22,8 +23,7 @@ int SimPlayers::ChooseCard(const GameRecord& r, int seat, const RuleOptions& opt
       if (ai_) return ai_->ChooseCard(r, seat, options);
       break;
     case Policy::Greedy:
-      if (greedy_) return greedy_->ChooseCard(r, seat, options);
-      break;
+      return GreedyPlay(r, seat, options);
     case Policy::Random:
       break;
   }

@@ -10,9 +10,9 @@ namespace ostrel::sim {
 
 class SimPlayers : public ComputerPlayers {
  public:
-  SimPlayers(Policy team1, Policy team2, Random& random, ComputerPlayers* ai,
-             ComputerPlayers* greedy)
-      : policy_{Policy::Random, team1, team2}, random_(random), ai_(ai), greedy_(greedy) {}
+  // `ai` plays the seats of a team whose policy is Policy::Ai.
+  SimPlayers(Policy team1, Policy team2, Random& random, ComputerPlayers* ai)
+      : policy_{Policy::Random, team1, team2}, random_(random), ai_(ai) {}
 
   bool AcceptProposedTrump(const GameRecord& record, int seat) override;
   int NameTrumpSuit(const GameRecord& record, int seat) override;
@@ -22,7 +22,6 @@ class SimPlayers : public ComputerPlayers {
   Policy policy_[3];
   Random& random_;
   ComputerPlayers* ai_;
-  ComputerPlayers* greedy_;
 };
 
 // A card chosen uniformly among those the rules allow.
