@@ -159,7 +159,11 @@ TForm1::TForm1(AppContext context, QWidget* parent)
     }
   });
   connect(table_, &TableScreen::CounterHintWanted, this, [this](int number, int of) {
-    table_->View()->setToolTip(T("Game") + QStringLiteral(": %1 / %2").arg(number).arg(of));
+    const int in_cycle = number % 25 == 0 ? 25 : number % 25;
+    table_->View()->SetPanelBalloon(
+        T("Current game"), {T("General number of game:") + QStringLiteral(" %1").arg(number),
+                            T("Number of round in a current cycle:") +
+                                QStringLiteral(" %1 / %2").arg(in_cycle).arg(of)});
   });
   connect(chooser_.get(), &AsyncChooser::Ready, this, [this] {
     table_->View()->State().panel.progress = -1;
@@ -195,7 +199,12 @@ void TForm1::BuildPopupMenu() {
   about_ = add("About", "About", &TForm1::OpenAbout);
   popup_->addSeparator();
   const auto not_yet = [this](const char* caption) {
-    return [this, caption] { ShowNotYetAvailable(this, T(caption)); };
+    return [this, caption] {
+      QMessageBox box(QMessageBox::Information, T("Ostrel-Quartet"),
+                      NotYetAvailableText(T(caption)), QMessageBox::Ok, this);
+      box.setObjectName("NotYetAvailable");
+      RunDialog(box);
+    };
   };
   radio_ = popup_->addAction(T("Radio"));
   radio_->setObjectName("MRadio");

@@ -17,6 +17,11 @@
 #include "storage/history.h"
 #include "table/cards_button.h"
 
+// The help is compiled into the program's static library; its resources must be registered.
+static void InitHelpResource() {
+  Q_INIT_RESOURCE(help);
+}
+
 namespace ostrel {
 
 namespace {
@@ -36,9 +41,12 @@ TTarvoCardsButton* OkButton(QDialog* dialog) {
 
 }  // namespace
 
+QString NotYetAvailableText(const QString& feature) {
+  return feature + QStringLiteral(": ") + T("is not yet available in this version.");
+}
+
 void ShowNotYetAvailable(QWidget* parent, const QString& feature) {
-  QMessageBox box(QMessageBox::Information, T("Ostrel-Quartet"),
-                  feature + QStringLiteral(": ") + T("is not yet available in this version."),
+  QMessageBox box(QMessageBox::Information, T("Ostrel-Quartet"), NotYetAvailableText(feature),
                   QMessageBox::Ok, parent);
   box.setObjectName("NotYetAvailable");
   box.exec();
@@ -116,6 +124,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   auto* browser = new QTextBrowser(this);
   browser->setObjectName("HelpBrowser");
   browser->setOpenExternalLinks(true);
+  InitHelpResource();
   QFile file(QStringLiteral(":/help/rules.html"));
   browser->setHtml(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
                                                   : T("Can`t find ") + "rules.html");

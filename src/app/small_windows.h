@@ -15,6 +15,7 @@ class QTableWidget;
 namespace ostrel {
 
 // "... is not yet available" for the features this version does not have.
+QString NotYetAvailableText(const QString& feature);
 void ShowNotYetAvailable(QWidget* parent, const QString& feature);
 
 struct GameInfo {

@@ -1,8 +1,10 @@
 #include "table/table_view.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace ostrel {
 
@@ -37,6 +39,27 @@ void TableView::SetBackVariant(int variant) {
 void TableView::SetRoundWord(const QString& word) {
   round_word_ = word;
   StateChanged();
+}
+
+void TableView::SetPanelBalloon(const QString& title, const QStringList& lines) {
+  balloon_ = QStringLiteral("<p style='color:#800000'><b>%1</b></p><p style='color:#ff0000'>%2</p>")
+                 .arg(title.toHtmlEscaped(),
+                      lines.join("<br>").toHtmlEscaped().replace("&lt;br&gt;", "<br>"));
+}
+
+bool TableView::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint p = help->pos();
+    if (!balloon_.isEmpty() && layout_.panel.Contains(p.x(), p.y())) {
+      const Rect& r = layout_.panel;
+      QToolTip::showText(help->globalPos(), balloon_, this, QRect(r.x, r.y, r.w, r.h), 5000);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 void TableView::StateChanged() {

@@ -55,6 +55,8 @@ class TableView : public QWidget {
   void SetClothColour(int variant);
   void SetBackVariant(int variant);
   void SetRoundWord(const QString& word);
+  // The balloon over the score panel: its title and lines.
+  void SetPanelBalloon(const QString& title, const QStringList& lines);
 
   TableState& State() { return state_; }
   const TableState& State() const { return state_; }
@@ -85,6 +87,7 @@ class TableView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void RebuildScene();
@@ -102,6 +105,7 @@ class TableView : public QWidget {
   bool dirty_ = true;
   int cloth_variant_ = 0;
   QString round_word_ = QStringLiteral("Round:");
+  QString balloon_;
   std::vector<Sprite> sprites_;
   int sprite_margin_ = 2;
 };

@@ -1,0 +1,125 @@
+// The options window writes the settings as its controls change, and the program keeps them
+// in the settings file when it closes.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "app/options_window.h"
+#include "app/small_windows.h"
+#include "app_fixture.h"
+#include "table/cards_button.h"
+
+using namespace ostrel;
+using namespace ostrel::testing;
+
+namespace {
+
+// A check box or radio button takes clicks on its mark and text, not on the empty rest of
+// its row.
+void ClickMark(QAbstractButton* b) {
+  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+}
+
+}  // namespace
+
+class OptionsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void ControlsWriteSettingsAndClosingSavesThem();
+  void SmallWindowOnlyAllowsGifRecording();
+  void ContextMenuWindows();
+};
+
+void OptionsTest::ControlsWriteSettingsAndClosingSavesThem() {
+  AppFixture app;
+  app.LeaveTitle();
+  app.OnNextDialog([](QDialog* d) {
+    auto* options = qobject_cast<TFormOptions*>(d);
+    QVERIFY(options != nullptr);
+    options->Pages()->setCurrentIndex(0);
+    ClickMark(options->findChild<QCheckBox*>("CheckSound"));
+    options->Pages()->setCurrentIndex(3);
+    ClickMark(options->findChild<QRadioButton*>("Radio301"));
+    ClickMark(options->findChild<QCheckBox*>("CheckTrump"));
+    options->findChild<QComboBox*>("ComboAuxDesign")->setCurrentIndex(2);
+    options->findChild<QListWidget*>("ListColour")->setCurrentRow(4);
+    QTest::mouseClick(options->findChild<TTarvoCardsButton*>("ButtonOk"), Qt::LeftButton);
+  });
+  QTest::mouseClick(app.Window().Menu()->findChild<TTarvoCardsButton*>("Button10"), Qt::LeftButton);
+  const Settings& s = app.Window().AppSettings();
+  QVERIFY(!s.SoundOn);
+  QCOMPARE(s.TargetScore, 301);
+  QVERIFY(!s.TrumpRequired);
+  QCOMPARE(s.AuxDesign, 3);
+  QVERIFY(!s.AuxDesignPurple);
+  QCOMPARE(s.BackgroundColour, 4);
+  // The game gets the new rules with its next start; sound off takes effect at once.
+  QVERIFY(!app.Window().CurrentGame().Mode().SoundOn);
+  QVERIFY(app.Window().close());
+  const Settings saved = LoadSettings(app.Folder() + "/Ostrel4.ini");
+  QVERIFY(!saved.SoundOn);
+  QCOMPARE(saved.TargetScore, 301);
+  QVERIFY(!saved.TrumpRequired);
+  QCOMPARE(saved.AuxDesign, 3);
+  QCOMPARE(saved.BackgroundColour, 4);
+}
+
+void OptionsTest::SmallWindowOnlyAllowsGifRecording() {
+  Settings s;
+  s.WindowSize = 3;
+  TFormOptions options(s);
+  auto* gif = options.findChild<QCheckBox*>("CheckSaveGif");
+  QVERIFY(!gif->isEnabled());
+  s.WindowSize = 1;
+  ClickMark(options.findChild<QCheckBox*>("CheckFly"));  // any change
+  QVERIFY(gif->isEnabled());
+  QVERIFY(!s.FlyingCards);
+}
+
+void OptionsTest::ContextMenuWindows() {
+  AppFixture app;
+  app.LeaveTitle();
+  app.StartAsNewPlayer("Fred");
+  QVERIFY(app.Settle());
+  TForm1& w = app.Window();
+  QStringList seen;
+  app.OnNextDialog([&seen](QDialog* d) {
+    auto* info = qobject_cast<InfoWindow*>(d);
+    QVERIFY(info != nullptr);
+    seen << info->findChild<QLabel*>("Value1")->text()
+         << info->findChild<QLabel*>("Value2")->text();
+    d->accept();
+  });
+  w.PopupMenu1()->findChild<QAction*>("GenCount")->trigger();
+  QCOMPARE(seen, (QStringList{"1", "1 / 25"}));
+  QString help;
+  app.OnNextDialog([&help](QDialog* d) {
+    help = d->findChild<QTextBrowser*>("HelpBrowser")->toPlainText();
+    d->accept();
+  });
+  w.PopupMenu1()->findChild<QAction*>("Help")->trigger();
+  QVERIFY(help.contains("Tertz"));
+  QVERIFY(help.contains("Bella"));
+  QString radio;
+  app.OnNextDialog([&radio](QDialog* d) {
+    radio = qobject_cast<QMessageBox*>(d)->text();
+    d->accept();
+  });
+  w.PopupMenu1()->findChild<QAction*>("MRadio")->trigger();
+  QVERIFY(radio.contains("not yet available"));
+  // Closing during a game asks first; a No keeps the game.
+  app.answer = false;
+  QVERIFY(!w.close());
+  QCOMPARE(app.questions.size(), 1);
+  QVERIFY(app.questions[0].startsWith("You want to leave from game?"));
+  QCOMPARE(w.CurrentScreen(), TForm1::Screen::Table);
+}
+
+QTEST_MAIN(OptionsTest)
+#include "options_test.moc"
