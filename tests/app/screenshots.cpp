@@ -20,7 +20,10 @@ QString g_out;
 
 void Save(QWidget* w, const QString& name) {
   QApplication::processEvents();
-  w->grab().save(g_out + "/" + name + ".png");
+  w->grab()
+      .toImage()
+      .convertToFormat(QImage::Format_RGB888)
+      .save(g_out + "/" + name + ".png", nullptr, 9);
 }
 
 void ClickCard(TForm1& w, int position) {
@@ -54,7 +57,7 @@ void Shots(int window_size) {
   TForm1& w = app.Window();
   w.AppSettings().WindowSize = window_size;
   QTest::qWait(300);
-  Save(&w, "title" + sfx);
+  if (window_size == 1) Save(&w, "title");
   app.LeaveTitle();
   QTest::qWait(100);
   Save(&w, "menu" + sfx);
