@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -245,12 +246,15 @@ void TForm1::ApplySettings() {
                  settings_.ScaleSpecial2};
   table_->View()->SetFonts(fonts);
   table_->View()->SetClothColour(settings_.BackgroundColour);
-  table_->View()->SetBackVariant(settings_.DeckBack);
+  // The program's own backs change with the day of the week unless one back is wished.
+  table_->View()->SetBackVariant(settings_.AlwaysOneBack ? 1 : QDate::currentDate().dayOfWeek());
   table_->View()->SetRoundWord(T("Round:"));
   table_->SetCardSpeed(settings_.CardSpeed);
   game_->Mode().SoundOn = settings_.SoundOn;
   game_->Mode().CardAnimation = settings_.FlyingCards && !context_.instant;
   menu_->Retranslate();
+  const std::string_view suffix = PictureSuffix(Language());
+  menu_->SetPictureSuffix(QString::fromLatin1(suffix.data(), qsizetype(suffix.size())));
   RefreshChampions();
   for (QAction* a : popup_->actions()) {
     if (a->objectName() == "GenCount") a->setText(T("General score"));

@@ -7,13 +7,44 @@
 
 #include "app/text.h"
 #include "table/fonts.h"
+#include "table/picture_source.h"
 
 namespace ostrel {
+
+namespace {
+
+// A row of the champions table: the member's line written on the board, lit while the mouse
+// is over it.
+class ClubRow : public QAbstractButton {
+ public:
+  explicit ClubRow(QWidget* parent) : QAbstractButton(parent) {
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (isEnabled() && underMouse()) {
+      p.setPen(QPen(QColor(240, 200, 90), 1));
+      p.setBrush(QColor(240, 200, 90, 60));
+      p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+    }
+    p.setFont(font());
+    p.setPen(isEnabled() ? QColor(255, 240, 200) : QColor(160, 180, 160, 160));
+    const QString t = text().isEmpty() ? QString(QChar(0x2014)) : text();
+    p.drawText(rect().adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft, t);
+  }
+};
+
+}  // namespace
 
 MenuScreen::MenuScreen(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   for (int seat = 1; seat <= 5; ++seat) {
-    club_[seat] = MakeButton(qPrintable(QStringLiteral("Button%1").arg(seat)), SkinColour::DNavy);
+    club_[seat] = new ClubRow(this);
+    club_[seat]->setObjectName(QStringLiteral("Button%1").arg(seat));
     connect(club_[seat], &QAbstractButton::clicked, this,
             [this, seat] { emit ClubPlayerChosen(seat); });
   }
@@ -63,7 +94,8 @@ void MenuScreen::SetChampions(const QString& header, const QStringList& rows) {
 void MenuScreen::SetTableScale(const TableScale& scale) {
   scale_ = scale;
   setFixedSize(scale.client_w, scale.client_h);
-  cloth_ = cards_.Cloth(size(), 0);
+  cloth_ = PictureSized("PngMenu1", size());
+  if (cloth_.isNull()) cloth_ = cards_.Cloth(size(), 0);
   Relayout();
 }
 
@@ -73,62 +105,88 @@ void MenuScreen::Relayout() {
   f.setPixelSize(Scale(t, 15));
   QFont mono("DejaVu Sans Mono");
   mono.setPixelSize(Scale(t, 15));
+  panel_ = QRect(PlaceX(t, 200, 360), PlaceY(t, 150, 260), Scale(t, 360), Scale(t, 260));
   for (int seat = 1; seat <= 5; ++seat) {
     club_[seat]->setFont(mono);
-    club_[seat]->setGeometry(PlaceX(t, 190, 380), PlaceY(t, 176 + (seat - 1) * 40, 34),
-                             Scale(t, 380), Scale(t, 34));
+    club_[seat]->setGeometry(panel_.x() + Scale(t, 16), panel_.y() + Scale(t, 46 + (seat - 1) * 42),
+                             Scale(t, 328), Scale(t, 38));
   }
   TTarvoCardsButton* row[6] = {new_player_, top_ten_, options_, history_, mode_, exit_};
   for (int i = 0; i < 6; ++i) {
     row[i]->setFont(f);
-    row[i]->setGeometry(PlaceX(t, 28 + i * 120, 104), PlaceY(t, 420, 36), Scale(t, 104),
-                        Scale(t, 36));
+    row[i]->setGeometry(PlaceX(t, 28 + i * 120, 104), PlaceY(t, 428, 30), Scale(t, 104),
+                        Scale(t, 30));
   }
 }
 
 void MenuScreen::Animate() {
   ++frame_;
-  if (frame_ % 3 == 0) update(0, 0, width(), PlaceY(scale_, 120, 0));
+  update(panel_.adjusted(-Scale(scale_, 20), -Scale(scale_, 20), Scale(scale_, 20),
+                         Scale(scale_, 20)));
+}
+
+void MenuScreen::SetPictureSuffix(const QString& suffix) {
+  suffix_ = suffix;
+  update();
 }
 
 void MenuScreen::paintEvent(QPaintEvent*) {
   const TableScale& t = scale_;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.drawPixmap(0, 0, cloth_);
-  FontRoles roles;
-  // The title with a light that runs across it.
-  const QFont title = RoleFont(roles, FontRole::Decor, Scale(t, 64), true);
-  const QString text = T("Ostrel-Quartet");
-  const QFontMetrics fm(title);
-  const double x = (width() - fm.horizontalAdvance(text)) / 2.0;
-  const double y = PlaceY(t, 95, 0);
-  QPainterPath path;
-  path.addText(x, y, title, text);
-  const double shine = std::fmod(frame_ * 4.0 * t.s, width() * 2.0) - width() / 2.0;
-  QLinearGradient gold(shine - Scale(t, 80), 0, shine + Scale(t, 80), 0);
-  gold.setColorAt(0, QColor(235, 175, 40));
-  gold.setColorAt(0.5, QColor(255, 250, 210));
-  gold.setColorAt(1, QColor(235, 175, 40));
-  p.fillPath(path.translated(Scale(t, 3), Scale(t, 3)), QColor(0, 0, 0, 110));
-  p.setPen(QPen(QColor(90, 40, 0), std::max(1, Scale(t, 2))));
-  p.setBrush(gold);
-  p.drawPath(path);
-
-  // The club board behind the five champion buttons.
-  const QRectF board(PlaceX(t, 170, 420), PlaceY(t, 128, 266), Scale(t, 420), Scale(t, 266));
-  QLinearGradient wood(board.topLeft(), board.bottomLeft());
-  wood.setColorAt(0, QColor(130, 80, 35));
-  wood.setColorAt(1, QColor(80, 45, 18));
-  p.setPen(QPen(QColor(230, 190, 100), std::max(1, Scale(t, 2))));
-  p.setBrush(wood);
-  p.drawRoundedRect(board, Scale(t, 14), Scale(t, 14));
+  const QRect cap(PlaceX(t, 170, 420), PlaceY(t, 4, 90), Scale(t, 420), Scale(t, 90));
+  const QPixmap title = PictureSized("Cap" + suffix_, cap.size());
+  if (!title.isNull()) {
+    p.drawPixmap(cap.topLeft(), title);
+  } else {
+    FontRoles roles;
+    const QFont f = RoleFont(roles, FontRole::Decor, Scale(t, 56), true);
+    QPainterPath path;
+    const QString text = T("Ostrel-Quartet");
+    path.addText((width() - QFontMetrics(f).horizontalAdvance(text)) / 2.0, PlaceY(t, 80, 0), f,
+                 text);
+    p.setPen(QPen(QColor(90, 40, 0), std::max(1, Scale(t, 2))));
+    p.setBrush(QColor(240, 190, 50));
+    p.drawPath(path);
+  }
+  const QRect elite(PlaceX(t, 170, 420), PlaceY(t, 84, 70), Scale(t, 420), Scale(t, 70));
+  const QPixmap champions = PictureSized("Elite" + suffix_, elite.size());
+  if (!champions.isNull()) p.drawPixmap(elite.topLeft(), champions);
+  const QPixmap board = PictureSized("PngMenu2", panel_.size());
+  if (!board.isNull()) {
+    p.drawPixmap(panel_.topLeft(), board);
+  } else {
+    p.setPen(QPen(QColor(230, 190, 100), std::max(1, Scale(t, 2))));
+    p.setBrush(QColor(60, 80, 60));
+    p.drawRoundedRect(panel_, Scale(t, 12), Scale(t, 12));
+  }
+  // A spark runs along the board's frame.
+  const QImage sparkle = Picture("GSparkle");
+  if (!sparkle.isNull()) {
+    const int frame = (frame_ / 3) % 8;
+    const double along = std::fmod(frame_ * 2.0 * t.s, 2.0 * (panel_.width() + panel_.height()));
+    QPointF at;
+    if (along < panel_.width()) {
+      at = QPointF(panel_.left() + along, panel_.top());
+    } else if (along < panel_.width() + panel_.height()) {
+      at = QPointF(panel_.right(), panel_.top() + along - panel_.width());
+    } else if (along < 2 * panel_.width() + panel_.height()) {
+      at = QPointF(panel_.right() - (along - panel_.width() - panel_.height()), panel_.bottom());
+    } else {
+      at = QPointF(panel_.left(), panel_.bottom() - (along - 2 * panel_.width() - panel_.height()));
+    }
+    const int size = Scale(t, 32);
+    p.drawImage(QRectF(at.x() - size / 2.0, at.y() - size / 2.0, size, size), sparkle,
+                QRectF(frame * 32, 0, 32, 32));
+  }
   QFont head("DejaVu Sans Mono");
   head.setBold(true);
-  head.setPixelSize(Scale(t, 14));
+  head.setPixelSize(Scale(t, 13));
   p.setFont(head);
   p.setPen(QColor(255, 235, 170));
-  p.drawText(QRectF(board.left(), board.top() + Scale(t, 10), board.width(), Scale(t, 30)),
+  p.drawText(QRect(panel_.left(), panel_.top() + Scale(t, 10), panel_.width(), Scale(t, 30)),
              Qt::AlignHCenter | Qt::AlignVCenter, header_);
 }
 

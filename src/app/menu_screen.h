@@ -22,8 +22,10 @@ class MenuScreen : public QWidget {
   void SetChampions(const QString& header, const QStringList& rows);
   void Retranslate();
   void Animate();
+  // The language part of the title pictures ("Eng", "Rus", ...).
+  void SetPictureSuffix(const QString& suffix);
 
-  TTarvoCardsButton* ClubButton(int seat) { return club_[seat]; }
+  QAbstractButton* ClubButton(int seat) { return club_[seat]; }
   TTarvoCardsButton* NewPlayerButton() { return new_player_; }
 
  signals:
@@ -45,8 +47,10 @@ class MenuScreen : public QWidget {
   TableScale scale_;
   CardPainter cards_;
   QPixmap cloth_;
+  QRect panel_;
   QString header_;
-  std::array<TTarvoCardsButton*, 6> club_{};
+  QString suffix_ = QStringLiteral("Eng");
+  std::array<QAbstractButton*, 6> club_{};
   TTarvoCardsButton* new_player_;
   TTarvoCardsButton* top_ten_;
   TTarvoCardsButton* options_;

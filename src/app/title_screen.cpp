@@ -8,6 +8,7 @@
 
 #include "app/text.h"
 #include "table/fonts.h"
+#include "table/picture_source.h"
 
 namespace ostrel {
 
@@ -29,21 +30,38 @@ void TitleScreen::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  if (cloth_.size() != size()) cloth_ = cards_.Cloth(size(), 5);
-  p.drawPixmap(0, 0, cloth_);
   const double k = height() / 500.0;
-  // A fan of the four aces and the four jacks, breathing with the timer.
-  const QSize card(static_cast<int>(86 * k), static_cast<int>(116 * k));
-  const double phase = std::sin(frame_ / 40.0);
-  const int suits[8] = {1, 2, 3, 4, 1, 2, 3, 4};
-  for (int i = 0; i < 8; ++i) {
-    const Rank rank = i < 4 ? Rank::Jack : Rank::Ace;
-    const QPixmap& pm = cards_.Card(MakeCard(rank, suits[i]), true, card);
-    p.save();
-    p.translate(width() / 2.0, height() * 0.93);
-    p.rotate((i - 3.5) * (9.0 + 1.5 * phase));
-    p.drawPixmap(-card.width() / 2, -static_cast<int>(card.height() * 1.9), pm);
-    p.restore();
+  const QPixmap picture = PictureSized("GTitle", size());
+  if (!picture.isNull()) {
+    p.drawPixmap(0, 0, picture);
+  } else {
+    if (cloth_.size() != size()) cloth_ = cards_.Cloth(size(), 5);
+    p.drawPixmap(0, 0, cloth_);
+    // A fan of the four aces and the four jacks, breathing with the timer.
+    const QSize card(static_cast<int>(86 * k), static_cast<int>(116 * k));
+    const double phase = std::sin(frame_ / 40.0);
+    const int suits[8] = {1, 2, 3, 4, 1, 2, 3, 4};
+    for (int i = 0; i < 8; ++i) {
+      const Rank rank = i < 4 ? Rank::Jack : Rank::Ace;
+      const QPixmap& pm = cards_.Card(MakeCard(rank, suits[i]), true, card);
+      p.save();
+      p.translate(width() / 2.0, height() * 0.93);
+      p.rotate((i - 3.5) * (9.0 + 1.5 * phase));
+      p.drawPixmap(-card.width() / 2, -static_cast<int>(card.height() * 1.9), pm);
+      p.restore();
+    }
+  }
+  // Sparks twinkle over the cards of the fan.
+  const QImage sparkle = Picture("GSparkle");
+  if (!sparkle.isNull()) {
+    const QPointF places[4] = {{0.30, 0.55}, {0.47, 0.48}, {0.62, 0.52}, {0.76, 0.62}};
+    for (int i = 0; i < 4; ++i) {
+      const int frame = (frame_ / 3 + i * 2) % 8;
+      const double size = 32 * k;
+      p.drawImage(QRectF(width() * places[i].x() - size / 2, height() * places[i].y() - size / 2,
+                         size, size),
+                  sparkle, QRectF(frame * 32, 0, 32, 32));
+    }
   }
   FontRoles roles;
   QFont title = RoleFont(roles, FontRole::Decor, static_cast<int>(92 * k), true);
@@ -51,7 +69,7 @@ void TitleScreen::paintEvent(QPaintEvent*) {
   const QString text = T("Ostrel-4").toUpper();
   const QFontMetrics fm(title);
   const double x = (width() - fm.horizontalAdvance(text)) / 2.0;
-  const double y = height() * 0.28;
+  const double y = height() * 0.25;
   path.addText(x, y, title, text);
   QLinearGradient gold(0, y - fm.ascent(), 0, y);
   gold.setColorAt(0, QColor(255, 246, 180));
@@ -71,7 +89,7 @@ void TitleScreen::paintEvent(QPaintEvent*) {
   const int alpha = 140 + static_cast<int>(100 * std::abs(std::sin(frame_ / 25.0)));
   p.setPen(QColor(255, 255, 255, alpha));
   p.setFont(RoleFont(roles, FontRole::Serif, static_cast<int>(16 * k)));
-  p.drawText(QRect(0, static_cast<int>(height() * 0.37), width(), static_cast<int>(24 * k)),
+  p.drawText(QRect(0, static_cast<int>(height() * 0.34), width(), static_cast<int>(24 * k)),
              Qt::AlignHCenter, T("Ostrel-Quartet"));
 }
 

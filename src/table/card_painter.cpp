@@ -1,5 +1,7 @@
 #include "table/card_painter.h"
 
+#include "table/picture_source.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -157,15 +159,41 @@ void DrawSuitSign(QPainter& p, int suit, double cx, double cy, double height, bo
   p.restore();
 }
 
-const QPixmap& CardPainter::Card(CardCode card, bool face_up, QSize size) {
+const QPixmap& CardPainter::Card(CardCode card, bool face_up, QSize size, bool side) {
   const bool back = !face_up || card.IsEmpty() || DeckTableNumber(card) == 0;
-  const int key = back ? -1 - back_variant_ : DeckTableNumber(card);
+  const int key = back ? (side ? -100 : -1) - back_variant_ : DeckTableNumber(card);
   for (const Entry& e : cache_) {
     if (e.key == key && e.size == size) return e.pixmap;
   }
   if (cache_.size() > 80) cache_.clear();
-  cache_.push_back({key, size, back ? DrawBack(size) : DrawFace(card, size)});
+  QPixmap pm = PictureCard(card, back, side, size);
+  if (pm.isNull()) pm = back ? DrawBack(size) : DrawFace(card, size);
+  cache_.push_back({key, size, pm});
   return cache_.back().pixmap;
+}
+
+// The program's own pictures: "Ch07" ... "Pi5A" and the backs of the day "Ob01Mo" ...; the
+// large ones ("...B") for every size above the small cards.
+QPixmap CardPainter::PictureCard(CardCode card, bool back, bool side, QSize size) const {
+  static const std::array<const char*, 5> kSuits = {"", "Ch", "Bu", "Kr", "Pi"};
+  static const std::array<const char*, kRankCount> kRanks = {"07", "08", "09", "10",
+                                                             "2J", "3Q", "4K", "5A"};
+  static const std::array<const char*, 8> kDays = {"",     "01Mo", "02Tu", "03We",
+                                                   "04Th", "05Fr", "06Su", "07Su"};
+  const bool large = size.width() > 71 || size.height() > 96;
+  QString name;
+  if (back) {
+    name = QStringLiteral("Ob") + kDays[static_cast<std::size_t>(std::clamp(back_variant_, 1, 7))] +
+           (side ? "R" : "");
+  } else {
+    const auto rank = RankOf(card);
+    const int suit = SuitNumber(card.suit);
+    if (!rank || suit == 0) return {};
+    name = QString::fromLatin1(kSuits[static_cast<std::size_t>(suit)]) +
+           kRanks[static_cast<std::size_t>(*rank)];
+  }
+  if (large) name += QLatin1Char('B');
+  return PictureSized(name, size);
 }
 
 void CardPainter::SetBackVariant(int v) {
@@ -252,6 +280,11 @@ QPixmap CardPainter::DrawBack(QSize size) const {
 }
 
 QPixmap CardPainter::Cloth(QSize size, int colour_variant) const {
+  // The green felt is one of the program's own pictures; the other colours are woven here.
+  if (colour_variant == 0) {
+    const QPixmap felt = PictureSized(size.width() > 760 ? "FonGB" : "FonG", size);
+    if (!felt.isNull()) return felt;
+  }
   static const std::array<QColor, 7> kCloths = {
       QColor(24, 110, 60),  QColor(130, 30, 36), QColor(170, 90, 20), QColor(160, 140, 30),
       QColor(40, 120, 160), QColor(24, 40, 110), QColor(90, 40, 120)};

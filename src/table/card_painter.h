@@ -22,15 +22,18 @@ QString RankText(CardCode card);
 
 class CardPainter {
  public:
-  // A face (or the back for the empty card / face_up off) of the given size, cached.
-  const QPixmap& Card(CardCode card, bool face_up, QSize size);
+  // A face (or the back for the empty card / face_up off) of the given size, cached. The
+  // players at the sides have backs of their own.
+  const QPixmap& Card(CardCode card, bool face_up, QSize size, bool side = false);
   // The cloth of the table for a colour variant 0..6, the size of the client area.
   QPixmap Cloth(QSize size, int colour_variant) const;
+  // The back of the day: 1 Monday ... 7 Sunday.
   void SetBackVariant(int v);
 
  private:
   QPixmap DrawFace(CardCode card, QSize size) const;
   QPixmap DrawBack(QSize size) const;
+  QPixmap PictureCard(CardCode card, bool back, bool side, QSize size) const;
 
   struct Entry {
     int key;
@@ -38,7 +41,7 @@ class CardPainter {
     QPixmap pixmap;
   };
   std::vector<Entry> cache_;
-  int back_variant_ = 0;
+  int back_variant_ = 1;
 };
 
 // Draws a suit sign centred at (cx, cy) with the given pixel height.

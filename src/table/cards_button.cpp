@@ -3,6 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "table/picture_source.h"
+
 namespace ostrel {
 
 QColor SkinBase(SkinColour c) {
@@ -35,6 +37,7 @@ TTarvoCardsButton::TTarvoCardsButton(const QString& text, QWidget* parent)
 }
 
 void TTarvoCardsButton::SetColorSB(SkinColour c) {
+  colour_ = c;
   skin_ = SkinBase(c);
   update();
 }
@@ -61,9 +64,92 @@ void TTarvoCardsButton::leaveEvent(QEvent* event) {
   QAbstractButton::leaveEvent(event);
 }
 
+namespace {
+
+// The skins are drawn red; the other colours exchange and weigh the channels.
+QRgb Recolour(QRgb px, SkinColour c) {
+  const int r = qRed(px), g = qGreen(px), b = qBlue(px), a = qAlpha(px);
+  const auto mix = [](double v) { return std::clamp(static_cast<int>(v), 0, 255); };
+  switch (c) {
+    case SkinColour::DRed:
+      return px;
+    case SkinColour::DGreen:
+      return qRgba(g, mix(r * 0.8), b, a);
+    case SkinColour::DBlue:
+      return qRgba(b, mix(g * 1.1), r, a);
+    case SkinColour::DNavy:
+      return qRgba(mix(b * 0.5), mix(g * 0.5), mix(r * 0.6), a);
+    case SkinColour::DYellow:
+      return qRgba(r, mix(r * 0.8), b, a);
+    case SkinColour::DViolet:
+      return qRgba(mix(r * 0.75), g, mix(r * 0.85), a);
+    case SkinColour::DOrang:
+      return qRgba(r, mix(r * 0.5 + g * 0.5), b, a);
+    case SkinColour::DCards:
+      return qRgba(mix(r * 0.6), mix(g * 0.5), mix(r * 0.35), a);
+  }
+  return px;
+}
+
+}  // namespace
+
+// The button built from its three skin pieces at the nearest of the three heights: the ends
+// keep their proportions, the middle is stretched between them.
+QImage TTarvoCardsButton::Skin(QSize size) const {
+  const int set = size.height() <= 37 ? 29 : size.height() <= 52 ? 44 : 59;
+  const QString prefix = QString(nata_ ? "Q" : "R") + QString::number(set) + "_";
+  const QImage left = Picture(prefix + "L");
+  const QImage middle = Picture(prefix + "2");
+  const QImage right = Picture(prefix + "R");
+  if (left.isNull() || middle.isNull() || right.isNull()) return {};
+  QImage img(size, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const double k = static_cast<double>(size.height()) / left.height();
+  const int lw = std::max(1, static_cast<int>(left.width() * k));
+  const int rw = std::max(1, static_cast<int>(right.width() * k));
+  p.drawImage(QRect(0, 0, lw, size.height()), left);
+  p.drawImage(QRect(lw, 0, std::max(0, size.width() - lw - rw), size.height()), middle);
+  p.drawImage(QRect(size.width() - rw, 0, rw, size.height()), right);
+  p.end();
+  QImage out = img.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < out.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x) {
+      QRgb c = Recolour(line[x], colour_);
+      if (!isEnabled()) {
+        const int v = qGray(c);
+        c = qRgba(v, v, v, qAlpha(c));
+      } else if (hover_) {
+        c = qRgba(std::min(255, qRed(c) + 30), std::min(255, qGreen(c) + 30),
+                  std::min(255, qBlue(c) + 30), qAlpha(c));
+      }
+      line[x] = c;
+    }
+  }
+  return out;
+}
+
 void TTarvoCardsButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
+  const QImage skin = Skin(size());
+  if (!skin.isNull()) {
+    p.drawImage(0, 0, skin);
+    if (isDown()) p.fillRect(rect().adjusted(3, 3, -3, -3), QColor(0, 0, 0, 40));
+    QFont f = font();
+    f.setBold(true);
+    p.setFont(f);
+    const QColor text = !isEnabled() ? QColor(220, 220, 220)
+                        : hover_     ? colour_mouse_
+                                     : QColor(255, 255, 255);
+    p.setPen(QColor(0, 0, 0, 130));
+    p.drawText(QRectF(rect()).translated(1, 1), Qt::AlignCenter, this->text());
+    p.setPen(text);
+    p.drawText(rect(), Qt::AlignCenter, this->text());
+    return;
+  }
   QColor base = isEnabled() ? skin_ : QColor(128, 128, 128);
   if (isEnabled() && hover_) base = base.lighter(118);
   if (isDown()) base = base.darker(120);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QImage>
 
 namespace ostrel {
 
@@ -26,6 +27,9 @@ class TTarvoCardsButton : public QAbstractButton {
   void leaveEvent(QEvent* event) override;
 
  private:
+  QImage Skin(QSize size) const;
+
+  SkinColour colour_ = SkinColour::DRed;
   QColor skin_;
   QColor colour_mouse_ = QColor(255, 255, 0);
   bool nata_ = false;

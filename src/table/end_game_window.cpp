@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "table/cards_button.h"
+#include "table/picture_source.h"
+#include "table/pictures/own_pictures.h"
 #include "table/score_board.h"
 
 namespace ostrel {
@@ -126,7 +128,13 @@ QPixmap TFormEndGame::Header() const {
   QFont f("DejaVu Serif");
   f.setBold(true);
   f.setPixelSize(design == 1 ? 28 : 36);
-  if (design == 3) {
+  const QPixmap cap = PictureSized("GCap550", QSize(550, 64));
+  const QPixmap ribbon = PictureSized("GLenta380x120", QSize(380, 120));
+  if (design == 2 && !cap.isNull()) {
+    p.drawPixmap(5, 0, cap);
+  } else if (design == 3 && !ribbon.isNull()) {
+    p.drawPixmap(85, 0, ribbon);
+  } else if (design == 3) {
     // Two red ribbons hanging from the header.
     QLinearGradient g(0, 0, 0, h);
     g.setColorAt(0, QColor(200, 30, 30));
@@ -149,6 +157,10 @@ QPixmap TFormEndGame::Header() const {
     p.setPen(QPen(QColor(230, 190, 90), 2));
     p.drawRoundedRect(QRectF(5, 3, 550, h - 6), 12, 12);
   }
+  // The title in capitals is wider in some languages than the bar: it shrinks to fit.
+  while (f.pixelSize() > 12 && QFontMetrics(f).horizontalAdvance(title) > 520) {
+    f.setPixelSize(f.pixelSize() - 1);
+  }
   p.setFont(f);
   const QColor yellow = design == 1 ? QColor(128, 0, 0) : QColor(255, 255, 0);
   const QRect box(0, design == 3 ? 30 : 12, 560, 48);
@@ -165,6 +177,18 @@ QPixmap TFormEndGame::TextPicture() const {
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   // The scroll the verdict is written on.
+  const QPixmap scroll = PictureSized("GSvitok", QSize(450, 570));
+  if (!scroll.isNull()) {
+    p.drawPixmap(0, 0, scroll);
+  } else {
+    DrawOwnScroll(p);
+  }
+  DrawLines(p);
+  DrawMedal(p);
+  return pm;
+}
+
+void TFormEndGame::DrawOwnScroll(QPainter& p) const {
   QLinearGradient paper(0, 0, 450, 0);
   paper.setColorAt(0, QColor(232, 214, 170));
   paper.setColorAt(0.5, QColor(250, 240, 210));
@@ -175,6 +199,9 @@ QPixmap TFormEndGame::TextPicture() const {
   p.setBrush(QColor(190, 150, 90));
   p.drawRoundedRect(QRectF(20, 45, 410, 26), 13, 13);
   p.drawRoundedRect(QRectF(20, 470, 410, 26), 13, 13);
+}
+
+void TFormEndGame::DrawLines(QPainter& p) const {
   for (const VerdictLine& line : lines_) {
     QFont f("DejaVu Serif");
     f.setBold(true);
@@ -194,7 +221,19 @@ QPixmap TFormEndGame::TextPicture() const {
     p.setPen(c);
     p.drawText(x, line.row + QFontMetrics(p.font()).ascent() - 20, line.text);
   }
-  if (HasMedal(in_.place)) {
+}
+
+void TFormEndGame::DrawMedal(QPainter& p) const {
+  if (!HasMedal(in_.place)) return;
+  const QPixmap medal = PictureSized("GMedal", QSize(104, 104));
+  const QPixmap number = PictureSized(
+      QStringLiteral("GPlace%1").arg(in_.place, 2, 10, QLatin1Char('0')), QSize(104, 104));
+  if (!medal.isNull() && !number.isNull()) {
+    p.drawPixmap(173, 370, medal);
+    p.drawPixmap(173, 370, number);
+    return;
+  }
+  {
     const QRectF medal(173, 370, 64, 64);
     QRadialGradient g(medal.center() - QPointF(10, 10), 40);
     g.setColorAt(0, QColor(255, 245, 170));
@@ -210,10 +249,16 @@ QPixmap TFormEndGame::TextPicture() const {
     p.drawText(medal, Qt::AlignCenter,
                QStringLiteral("%1").arg(in_.place, 2, 10, QLatin1Char('0')));
   }
-  return pm;
 }
 
 QPixmap TFormEndGame::VerdictPicture() const {
+  // The verdict animation's resting frame: 25 for the best, 24 for the ten, 3 otherwise.
+  const char* name = in_.place == 1 ? "GEndBest" : HasMedal(in_.place) ? "GEndGood" : "GEndBads";
+  const QList<QImage> frames = OwnAnimationFrames(QString::fromLatin1(name));
+  if (!frames.isEmpty()) {
+    const int wanted = in_.place == 1 ? 25 : HasMedal(in_.place) ? 24 : 3;
+    return QPixmap::fromImage(frames[std::min<qsizetype>(wanted, frames.size()) - 1]);
+  }
   QPixmap pm(100, 200);
   pm.fill(Qt::transparent);
   QPainter p(&pm);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPainter>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -46,6 +47,9 @@ class TFormEndGame : public QDialog {
   QPixmap TextPicture() const;
   QPixmap Header() const;
   QPixmap VerdictPicture() const;
+  void DrawOwnScroll(QPainter& p) const;
+  void DrawLines(QPainter& p) const;
+  void DrawMedal(QPainter& p) const;
 
   VerdictInput in_;
   Translate tr_;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "table/card_painter.h"
+#include "table/picture_source.h"
 
 namespace ostrel {
 
@@ -47,6 +48,19 @@ void PaintPlate(QPainter& p, const QRectF& r, double radius, const QColor& base)
   p.setPen(QPen(base.darker(200), 1));
   p.setBrush(g);
   p.drawRoundedRect(r, radius, radius);
+}
+
+// A picture of the program drawn into the rectangle; false when the program lacks it, and
+// the caller draws its own stand-in.
+bool DrawPicture(QPainter& p, const QString& name, const QRectF& r) {
+  const QPixmap pm = PictureSized(name, r.size().toSize());
+  if (pm.isNull()) return false;
+  p.drawPixmap(r.topLeft(), pm);
+  return true;
+}
+
+bool SmallWindow(const TableScale& t) {
+  return t.s == 1.0 && t.sx == 1.0 && t.sy == 1.0;
 }
 
 }  // namespace
@@ -134,22 +148,30 @@ void PaintScoreTab(QPainter& p, const Rect& r, const TableScale& t, const FontRo
   p.save();
   p.translate(r.x, r.y);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF outer(1, 1, r.w - 2, r.h - 2);
-  PaintPlate(p, outer, Scale(t, 10), QColor(120, 70, 30));
-  const QRectF field(Scale(t, 12), Scale(t, 12), r.w - Scale(t, 24), Scale(t, 36));
-  p.setPen(QPen(QColor(60, 40, 20), 1));
-  p.setBrush(QColor(250, 244, 225));
-  p.drawRoundedRect(field, Scale(t, 5), Scale(t, 5));
-  const QRectF small_field(Scale(t, 103), Scale(t, 52), Scale(t, 40), Scale(t, 31));
-  p.drawRoundedRect(small_field, Scale(t, 4), Scale(t, 4));
-
+  const QRectF outer(0, 0, r.w, r.h);
+  if (!DrawPicture(p, SmallWindow(t) ? "TabloSm" : "TabloBg", outer)) {
+    PaintPlate(p, outer.adjusted(1, 1, -1, -1), Scale(t, 10), QColor(120, 70, 30));
+    const QRectF field(Scale(t, 12), Scale(t, 12), r.w - Scale(t, 24), Scale(t, 36));
+    p.setPen(QPen(QColor(60, 40, 20), 1));
+    p.setBrush(QColor(250, 244, 225));
+    p.drawRoundedRect(field, Scale(t, 5), Scale(t, 5));
+    const QRectF small_field(Scale(t, 103), Scale(t, 52), Scale(t, 40), Scale(t, 31));
+    p.drawRoundedRect(small_field, Scale(t, 4), Scale(t, 4));
+  }
   if (tab.pointer) {
-    PaintPointer(p, QRectF(Scale(t, 22), Scale(t, 49), Scale(t, 20), Scale(t, 30)), true);
+    const QRectF hand = SmallWindow(t)
+                            ? QRectF(22, 49, 20, 30)
+                            : QRectF(Scale(t, 22), Scale(t, 49), Scale(t, 20), Scale(t, 30));
+    if (!DrawPicture(p, SmallWindow(t) ? "Hand_UpSm" : "Hand_Up", hand)) {
+      PaintPointer(p, hand, true);
+    }
   }
   if (tab.star) {
     const StarPlace sp = StarPlaceFor(t, r.w);
-    const int size = sp.small ? Scale(t, 24) : sp.size;
-    PaintStar(p, QRectF(sp.top_left, QSizeF(size, size)), QColor(220, 20, 20));
+    const QRectF star(sp.top_left, QSizeF(sp.size, sp.size));
+    if (!DrawPicture(p, sp.small ? "ZvezdaRSm" : "ZvezdaR", star)) {
+      PaintStar(p, star, QColor(220, 20, 20));
+    }
   }
   p.setFont(RoleFont(fonts, FontRole::Decor, Scale(t, 30)));
   p.setPen(tab.game_over ? WinColour(0x0000FF) : WinColour(0xFF00FF).darker(115));
@@ -167,11 +189,13 @@ void PaintScorePanel(QPainter& p, const Rect& r, const TableScale& t, const Font
   p.save();
   p.translate(r.x, r.y);
   p.setRenderHint(QPainter::Antialiasing);
-  PaintPlate(p, QRectF(1, 1, r.w - 2, r.h - 2), Scale(t, 12), QColor(120, 70, 30));
   const QRectF inner(Scale(t, 8), Scale(t, 8), r.w - Scale(t, 16), r.h - Scale(t, 16));
-  p.setPen(QPen(QColor(60, 40, 20), 1));
-  p.setBrush(QColor(250, 244, 225));
-  p.drawRoundedRect(inner, Scale(t, 8), Scale(t, 8));
+  if (!DrawPicture(p, SmallWindow(t) ? "RamkaBBSm" : "RamkaBBBg", QRectF(0, 0, r.w, r.h))) {
+    PaintPlate(p, QRectF(1, 1, r.w - 2, r.h - 2), Scale(t, 12), QColor(120, 70, 30));
+    p.setPen(QPen(QColor(60, 40, 20), 1));
+    p.setBrush(QColor(250, 244, 225));
+    p.drawRoundedRect(inner, Scale(t, 8), Scale(t, 8));
+  }
   const QString round_text = round_word + QStringLiteral(" ") + QString::number(panel.deal_number);
   // The face of the "decor" role is wider than the one the panel was drawn for: the text
   // shrinks until it stays inside the frame.
@@ -184,7 +208,16 @@ void PaintScorePanel(QPainter& p, const Rect& r, const TableScale& t, const Font
   p.setPen(WinColour(0xFF0000));
   TextCentred(p, 0, r.w, Scale(t, 15), round_text);
   if (panel.trump_suit >= 1 && panel.trump_suit <= 4) {
-    DrawSuitSign(p, panel.trump_suit, r.w / 2.0, Scale(t, 60) + Scale(t, 30), Scale(t, 48));
+    static const char* kSymbols[5] = {"", "Cher", "Bubi", "Kres", "Piki"};
+    const QString name = QString::fromLatin1(kSymbols[panel.trump_suit]);
+    // The small symbol in the small window, the large one centred otherwise.
+    const bool drawn =
+        t.s < 1.3
+            ? DrawPicture(p, name, QRectF(50, 60, 20, 20))
+            : DrawPicture(p, name + "B", QRectF(RoundEven(r.w / 2.0) - 20, Scale(t, 60), 40, 40));
+    if (!drawn) {
+      DrawSuitSign(p, panel.trump_suit, r.w / 2.0, Scale(t, 60) + Scale(t, 30), Scale(t, 48));
+    }
   }
   if (panel.progress >= 0) {
     const QRectF bar(Scale(t, 14), r.h - Scale(t, 24), r.w - Scale(t, 28), Scale(t, 10));
@@ -210,7 +243,12 @@ void PaintSeatLabel(QPainter& p, const Rect& r, const TableScale& t, const FontR
   p.save();
   p.translate(r.x, r.y);
   p.setRenderHint(QPainter::Antialiasing);
-  PaintPlate(p, QRectF(0.5, 0.5, r.w - 1, r.h - 1), r.h / 2.0, LabelBase(label.colour));
+  static const char* kLabels[4] = {"SPRed", "SPBlue", "SPGreen", "SPFiolet"};
+  const QString plate = QString::fromLatin1(kLabels[static_cast<int>(label.colour) & 3]) +
+                        (SmallWindow(t) ? "" : "B");
+  if (!DrawPicture(p, plate, QRectF(0, 0, r.w, r.h))) {
+    PaintPlate(p, QRectF(0.5, 0.5, r.w - 1, r.h - 1), r.h / 2.0, LabelBase(label.colour));
+  }
   const int height = LabelTextHeight(t, fonts, text);
   p.setFont(RoleFont(fonts, FontRole::Serif, height, true));
   const QFontMetrics fm(p.font());
@@ -221,18 +259,26 @@ void PaintSeatLabel(QPainter& p, const Rect& r, const TableScale& t, const FontR
   p.setPen(Qt::white);
   p.drawText(x, y, text);
   if (label.pointer) {
-    PaintPointer(p, QRectF(Scale(t, 10), 0, Scale(t, 30), Scale(t, 20)), false);
+    const QRectF hand = SmallWindow(t) ? QRectF(10, 1, 30, 18)
+                                       : QRectF(Scale(t, 10), 0, Scale(t, 30), Scale(t, 20));
+    if (!DrawPicture(p, SmallWindow(t) ? "Hand_RightSm" : "Hand_Right", hand)) {
+      PaintPointer(p, hand, false);
+    }
   }
   if (label.first_hand || label.role != 0) {
     const QRectF ring(Scale(t, 133), 0, Scale(t, 20), Scale(t, 20));
-    p.setPen(QPen(QColor(255, 230, 150), std::max(1, Scale(t, 2))));
-    p.setBrush(QColor(40, 30, 20));
-    p.drawEllipse(ring.adjusted(1, 1, -1, -1));
-    QColor star(230, 200, 40);  // first hand without a role
-    if (label.role == 1) star = QColor(230, 30, 30);
-    if (label.role == 2) star = QColor(180, 180, 190);
-    if (label.role == 3) star = QColor(60, 120, 230);
-    PaintStar(p, QRectF(Scale(t, 136), Scale(t, 3), Scale(t, 13), Scale(t, 13)), star);
+    if (!DrawPicture(p, "Circle", ring)) {
+      p.setPen(QPen(QColor(255, 230, 150), std::max(1, Scale(t, 2))));
+      p.setBrush(QColor(40, 30, 20));
+      p.drawEllipse(ring.adjusted(1, 1, -1, -1));
+    }
+    // The declarer red, an opponent grey, the declarer's partner blue, the first hand gold.
+    static const char* kStars[4] = {"ZvezdaBSm", "ZvezdaRSm", "ZvezdaASm", "ZvezdaVSm"};
+    static const QColor kColours[4] = {QColor(230, 200, 40), QColor(230, 30, 30),
+                                       QColor(180, 180, 190), QColor(60, 120, 230)};
+    const int role = std::clamp(label.role, 0, 3);
+    const QRectF star(Scale(t, 136), Scale(t, 3), Scale(t, 13), Scale(t, 13));
+    if (!DrawPicture(p, kStars[role], star)) PaintStar(p, star, kColours[role]);
   }
   p.restore();
 }

@@ -10,6 +10,7 @@
 
 #include "table/card_painter.h"
 #include "table/cards_button.h"
+#include "table/picture_source.h"
 
 namespace ostrel {
 

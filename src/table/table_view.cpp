@@ -67,8 +67,8 @@ void TableView::StateChanged() {
   update();
 }
 
-QPixmap TableView::CardPixmap(CardCode card, bool face_up) {
-  return cards_.Card(card, face_up, QSize(layout_.card.w, layout_.card.h));
+QPixmap TableView::CardPixmap(CardCode card, bool face_up, bool side) {
+  return cards_.Card(card, face_up, QSize(layout_.card.w, layout_.card.h), side);
 }
 
 QPoint TableView::HandCardPos(int seat, int position, int count) const {
@@ -176,7 +176,7 @@ void TableView::PaintHand(QPainter& p, int seat) {
   for (int i = 1; i <= hand.count && i <= kHandSlots; ++i) {
     if (hand.cards[i].IsEmpty()) continue;
     const bool face = seat == 4 || hand.face_up;
-    p.drawPixmap(h.x + x[i], h.y, CardPixmap(hand.cards[i], face));
+    p.drawPixmap(h.x + x[i], h.y, CardPixmap(hand.cards[i], face, seat % 2 == 1));
   }
 }
 

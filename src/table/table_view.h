@@ -69,7 +69,7 @@ class TableView : public QWidget {
   QPoint ShownPos(int index) const;
   QPoint DeckPos() const;
   QPoint OutsideBeside(int seat) const;
-  QPixmap CardPixmap(CardCode card, bool face_up);
+  QPixmap CardPixmap(CardCode card, bool face_up, bool side = false);
 
   // The hand position of seat 4 under a point, 0 for none (later cards lie on top).
   int HandPositionAt(QPoint p) const;

@@ -10,6 +10,8 @@
 #include "app/options_window.h"
 #include "app_fixture.h"
 #include "game/rules.h"
+#include "table/end_game_window.h"
+#include "table/suit_window.h"
 
 using namespace ostrel;
 using namespace ostrel::testing;
@@ -90,6 +92,9 @@ void Shots(int window_size) {
       60000);
   app.Settle();
   Save(&w, "end-of-game" + sfx);
+  QTest::mouseClick(w.Table()->Button8(), Qt::LeftButton);  // Exit to menu
+  QTest::qWait(100);
+  Save(&w, "menu-after-game" + sfx);
   if (window_size == 1) {
     TFormOptions options(w.AppSettings(), &w);
     options.show();
@@ -97,6 +102,17 @@ void Shots(int window_size) {
     Save(&options, "options-general");
     options.Pages()->setCurrentIndex(3);
     Save(&options, "options-game");
+    options.hide();
+    VerdictInput verdict;
+    verdict.place = 1;
+    verdict.result = 214;
+    TFormEndGame end(verdict, &w);
+    end.show();
+    Save(&end, "verdict");
+    end.hide();
+    TFormMastDeb suit(2, "Choice trump", "Select trump:", "Pass", &w);
+    suit.show();
+    Save(&suit, "suit-window");
   }
 }
 
