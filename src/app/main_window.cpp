@@ -255,6 +255,7 @@ void TForm1::ApplySettings() {
   menu_->Retranslate();
   const std::string_view suffix = PictureSuffix(Language());
   menu_->SetPictureSuffix(QString::fromLatin1(suffix.data(), qsizetype(suffix.size())));
+  menu_->SetNetworkClub(settings_.Multiplayer);
   RefreshChampions();
   for (QAction* a : popup_->actions()) {
     if (a->objectName() == "GenCount") a->setText(T("General score"));
@@ -318,7 +319,7 @@ void TForm1::StartWithSeat(int seat) {
   if (seat >= 1 && seat <= kClubSeats && IsEmptySeat(club_->club().lines[seat])) return;
   const bool new_player = seat == kNewPlayerSeat;
   QString preset;
-  if (!new_player) preset = FromUtf8(club_->Champions(1).rows[seat].name).trimmed();
+  if (!new_player) preset = FromUtf8(Cp1251ToUtf8(club_->Champions(1).rows[seat].name)).trimmed();
   if (new_player) preset = FromUtf8(settings_.PlayerName);
   TFormPassword login(
       new_player, preset, [this, seat](const QString& name, const QString& pw, const QString& rep) {
@@ -413,7 +414,7 @@ void TForm1::Quit() {
 // Leaving a game before its end costs the player his seat in the club: the game would
 // otherwise be a free way out of a losing position.
 void TForm1::RemoveUnfinishedEntry() {
-  if (!in_game_ || !club_ || !club_->logged_in() || game_->Record().GameOver) return;
+  if (!in_game_ || !club_ || !club_->logged_in()) return;
   const int seat = club_->player()->seat;
   if (seat < 1 || seat > kClubSeats || !club_->writable()) return;
   ClubFile copy = club_->club();

@@ -125,6 +125,11 @@ void MenuScreen::Animate() {
                          Scale(scale_, 20)));
 }
 
+void MenuScreen::SetNetworkClub(bool network) {
+  network_ = network;
+  update();
+}
+
 void MenuScreen::SetPictureSuffix(const QString& suffix) {
   suffix_ = suffix;
   update();
@@ -152,7 +157,7 @@ void MenuScreen::paintEvent(QPaintEvent*) {
     p.drawPath(path);
   }
   const QRect elite(PlaceX(t, 170, 420), PlaceY(t, 84, 70), Scale(t, 420), Scale(t, 70));
-  const QPixmap champions = PictureSized("Elite" + suffix_, elite.size());
+  const QPixmap champions = PictureSized((network_ ? "Net__" : "Elite") + suffix_, elite.size());
   if (!champions.isNull()) p.drawPixmap(elite.topLeft(), champions);
   const QPixmap board = PictureSized("PngMenu2", panel_.size());
   if (!board.isNull()) {

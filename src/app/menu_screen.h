@@ -24,6 +24,8 @@ class MenuScreen : public QWidget {
   void Animate();
   // The language part of the title pictures ("Eng", "Rus", ...).
   void SetPictureSuffix(const QString& suffix);
+  // With the network club the champions table has the network title.
+  void SetNetworkClub(bool network);
 
   QAbstractButton* ClubButton(int seat) { return club_[seat]; }
   TTarvoCardsButton* NewPlayerButton() { return new_player_; }
@@ -50,6 +52,7 @@ class MenuScreen : public QWidget {
   QRect panel_;
   QString header_;
   QString suffix_ = QStringLiteral("Eng");
+  bool network_ = false;
   std::array<QAbstractButton*, 6> club_{};
   TTarvoCardsButton* new_player_;
   TTarvoCardsButton* top_ten_;

@@ -59,6 +59,7 @@ class MainWindowTest : public QObject {
   void QuitOutsideGameDoesNothing();
   void ClosingInMenuAsksNothing();
   void SuitWindowAnswersSecondRound();
+  void FinishedGameEntersClubAndLeavingCostsTheSeat();
 };
 
 void MainWindowTest::KeyLeavesTitle() {
@@ -273,6 +274,42 @@ void MainWindowTest::SuitWindowAnswersSecondRound() {
     return;
   }
   QFAIL("the second round never reached the player");
+}
+
+void MainWindowTest::FinishedGameEntersClubAndLeavingCostsTheSeat() {
+  AppFixture app(3);
+  app.LeaveTitle();
+  app.StartAsNewPlayer("Gina", "pw");
+  TForm1& w = app.Window();
+  // A whole game: every deal to its end, "Next Round" after each, then "To sum up of game".
+  QVERIFY(app.RunUntil(
+      [&] {
+        if (w.Table()->Busy()) return false;
+        if (w.CurrentGame().Record().GameOver) return true;
+        PlayerActs(w);
+        return false;
+      },
+      60000));
+  QVERIFY(app.Settle());
+  QCOMPARE(w.Table()->Button8Caption(), Caption::ExitToMenu);
+  QTest::mouseClick(w.Table()->Button8(), Qt::LeftButton);
+  QVERIFY(app.RunUntil([&] { return w.CurrentScreen() == TForm1::Screen::Menu; }, 3000));
+  QVERIFY(w.Menu()->ClubButton(1)->text().startsWith("Gina"));
+  QVERIFY(w.Menu()->ClubButton(1)->isEnabled());
+  // The member comes back with her password and leaves in the middle of the game.
+  app.OnNextDialog([](QDialog* d) {
+    auto* login = qobject_cast<TFormPassword*>(d);
+    QCOMPARE(login->NameEdit()->text(), QString("Gina"));
+    QTest::keyClicks(login->PasswordEdit(), "pw");
+    QTest::mouseClick(login->OkButton(), Qt::LeftButton);
+  });
+  QTest::mouseClick(w.Menu()->ClubButton(1), Qt::LeftButton);
+  QCOMPARE(w.CurrentScreen(), TForm1::Screen::Table);
+  QCOMPARE(w.CurrentGame().Record().GameNumber, 2);
+  QVERIFY(app.Settle());
+  w.QuitAction()->trigger();
+  QCOMPARE(w.CurrentScreen(), TForm1::Screen::Menu);
+  QVERIFY(!w.Menu()->ClubButton(1)->isEnabled());
 }
 
 QTEST_MAIN(MainWindowTest)
