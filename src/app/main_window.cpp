@@ -565,11 +565,24 @@ void TForm1::SwitchMode() {
 }
 
 void TForm1::ShowVerdict(int place, int result) {
+  // The purple design and the header of the concise one live in the graphics pack, which this
+  // program does not have: the purple design quietly becomes the aristocratic one, the concise
+  // one says so and keeps an empty header; both leave the settings at design 2.
+  const bool concise = !settings_.AuxDesignPurple && settings_.AuxDesign == 1;
   VerdictInput in;
   in.place = place;
   in.result = result;
   in.account_mode = 1;
-  in.design = settings_.AuxDesign;
+  in.multiplayer = settings_.Multiplayer;
+  in.gif_animation = settings_.GifAnimation;
+  in.design = settings_.AuxDesignPurple ? 2 : settings_.AuxDesign;
+  settings_.AuxDesignPurple = false;
+  settings_.AuxDesign = 2;
+  if (concise) {
+    QMessageBox box(QMessageBox::Warning, T("Ostrel-Quartet"),
+                    T("Can`t find the file") + " TarvoCGraph1.dll", QMessageBox::Ok, this);
+    RunDialog(box);
+  }
   TFormEndGame verdict(in, this);
   sounds_->Play(VerdictSound(place, in.account_mode), false);
   RunDialog(verdict);

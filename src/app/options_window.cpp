@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +45,17 @@ QCheckBox* Check(QWidget* parent, const char* name, const char* caption, bool& f
     emit owner->Changed();
   });
   return box;
+}
+
+// The message of a design whose pictures are in the missing graphics pack; it does not hold
+// the options window.
+void MissingGraphicsPack(QWidget* parent) {
+  auto* box =
+      new QMessageBox(QMessageBox::Warning, T("Options"),
+                      T("Can`t find the file") + " TarvoCGraph1.dll", QMessageBox::Ok, parent);
+  box->setObjectName("MissingPack");
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
 }
 
 }  // namespace
@@ -432,7 +444,13 @@ QWidget* TFormOptions::DesignPage() {
     combo->setObjectName(QString::fromLatin1(name));
     combo->addItems({T("Customizable"), T("Purple")});
     combo->setCurrentIndex(std::clamp(field, 0, 1));
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, &field](int i) {
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, &field, combo](int i) {
+      // The purple design is in the graphics pack, which this program does not have.
+      if (i == 1) {
+        MissingGraphicsPack(this);
+        combo->setCurrentIndex(0);
+        return;
+      }
       field = i;
       emit Changed();
     });
@@ -446,8 +464,13 @@ QWidget* TFormOptions::DesignPage() {
       {T("Gray aristocratic"), T("Gray concise"), T("Gray with red ribbons"), T("Purple")});
   // List item 0 is design 2, 1 is design 1, 2 is design 3, 3 the purple design.
   aux->setCurrentIndex(s_.AuxDesignPurple ? 3 : s_.AuxDesign == 1 ? 1 : s_.AuxDesign == 3 ? 2 : 0);
-  connect(aux, &QComboBox::currentIndexChanged, this, [this](int i) {
-    s_.AuxDesignPurple = i == 3;
+  connect(aux, &QComboBox::currentIndexChanged, this, [this, aux](int i) {
+    if (i == 3) {
+      MissingGraphicsPack(this);
+      aux->setCurrentIndex(0);
+      return;
+    }
+    s_.AuxDesignPurple = false;
     if (i != 3) s_.AuxDesign = i == 1 ? 1 : i == 2 ? 3 : 2;
     emit Changed();
   });

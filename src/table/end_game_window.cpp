@@ -161,6 +161,9 @@ QPixmap TFormEndGame::Header() const {
   while (f.pixelSize() > 12 && QFontMetrics(f).horizontalAdvance(title) > 520) {
     f.setPixelSize(f.pixelSize() - 1);
   }
+  // The concise design's header picture comes from the graphics pack: without it the header
+  // stays empty.
+  if (design == 1) return pm;
   p.setFont(f);
   const QColor yellow = design == 1 ? QColor(128, 0, 0) : QColor(255, 255, 0);
   const QRect box(0, design == 3 ? 30 : 12, 560, 48);

@@ -34,7 +34,25 @@ class OptionsTest : public QObject {
   void ControlsWriteSettingsAndClosingSavesThem();
   void SmallWindowOnlyAllowsGifRecording();
   void ContextMenuWindows();
+  void PurpleDesignNeedsTheGraphicsPack();
 };
+
+void OptionsTest::PurpleDesignNeedsTheGraphicsPack() {
+  Settings s;
+  s.AuxDesign = 3;
+  TFormOptions options(s);
+  auto* table = options.findChild<QComboBox*>("ComboTableDesign");
+  table->setCurrentIndex(1);
+  QCOMPARE(s.TableDesign, 0);
+  QCOMPARE(table->currentIndex(), 0);
+  QVERIFY(options.findChild<QMessageBox*>("MissingPack") != nullptr);
+  auto* aux = options.findChild<QComboBox*>("ComboAuxDesign");
+  QCOMPARE(aux->currentIndex(), 2);  // design 3 is the third item
+  aux->setCurrentIndex(3);
+  QVERIFY(!s.AuxDesignPurple);
+  QCOMPARE(s.AuxDesign, 2);
+  QCOMPARE(aux->currentIndex(), 0);
+}
 
 void OptionsTest::ControlsWriteSettingsAndClosingSavesThem() {
   AppFixture app;
