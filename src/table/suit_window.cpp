@@ -21,15 +21,29 @@ QIcon SuitIcon(int suit, bool enabled) {
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  // Red suits on a red plate, black suits on a blue one, the refused suit on yellow.
-  const QColor plate = !enabled    ? QColor(230, 200, 60)
-                       : suit <= 2 ? QColor(255, 215, 215)
-                                   : QColor(205, 220, 255);
-  p.setPen(QPen(plate.darker(160), 2));
-  p.setBrush(plate);
-  p.drawRoundedRect(QRectF(2, 2, 52, 52), 10, 10);
-  DrawSuitSign(p, suit, 28, 28, 34);
-  return QIcon(pm);
+  // Red suits on the red plate, black suits on the blue one, the refused suit on yellow.
+  const QString name = !enabled ? "GMYellow" : suit <= 2 ? "GMRed" : "GMBlue";
+  const QPixmap plate = PictureSized(name, QSize(56, 56));
+  if (!plate.isNull()) {
+    p.drawPixmap(0, 0, plate);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.drawEllipse(QRectF(12, 12, 32, 32));
+    DrawSuitSign(p, suit, 28, 28, 22);
+  } else {
+    const QColor c = !enabled    ? QColor(230, 200, 60)
+                     : suit <= 2 ? QColor(255, 215, 215)
+                                 : QColor(205, 220, 255);
+    p.setPen(QPen(c.darker(160), 2));
+    p.setBrush(c);
+    p.drawRoundedRect(QRectF(2, 2, 52, 52), 10, 10);
+    DrawSuitSign(p, suit, 28, 28, 34);
+  }
+  QIcon icon;
+  // The refused suit keeps its yellow plate instead of the greyed look of a disabled icon.
+  icon.addPixmap(pm, QIcon::Normal);
+  icon.addPixmap(pm, QIcon::Disabled);
+  return icon;
 }
 
 }  // namespace
