@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLinearGradient>
+#include <QMovie>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
@@ -31,6 +32,10 @@ QColor ShadowOf(const QColor& c) {
 }
 
 }  // namespace
+
+const char* VerdictAnimation(int place) {
+  return place == 1 ? "GEndBest" : HasMedal(place) ? "GEndGood" : "GEndBads";
+}
 
 const char* VerdictSound(int place, int account_mode) {
   if (place == 1) return "WFiBest";
@@ -105,6 +110,18 @@ TFormEndGame::TFormEndGame(const VerdictInput& in, QWidget* parent, Translate tr
   const int verdict_top[4] = {0, 220, 240, 280};
   verdict->setGeometry(455, verdict_top[design], 100, 200);
   verdict->setPixmap(VerdictPicture());
+  // The verdict plays once and rests on its last frame for a place in the ten (25 frames for
+  // the best, 24 for the others), and loops for a result outside them.
+  const QString movie_path = OwnPicturePath(QString::fromLatin1(VerdictAnimation(in_.place)));
+  if (in_.gif_animation && !movie_path.isEmpty()) {
+    auto* movie = new QMovie(movie_path, QByteArray(), verdict);
+    const int last = in_.place == 1 ? 24 : HasMedal(in_.place) ? 23 : -1;
+    connect(movie, &QMovie::frameChanged, verdict, [movie, last](int frame) {
+      if (last >= 0 && frame >= last) movie->setPaused(true);
+    });
+    verdict->setMovie(movie);
+    movie->start();
+  }
   const int button_top[4] = {0, 655, 670, 725};
   auto* ok = new TTarvoCardsButton(tr_("Ok"), this);
   ok->setObjectName("Button1");
@@ -256,8 +273,7 @@ void TFormEndGame::DrawMedal(QPainter& p) const {
 
 QPixmap TFormEndGame::VerdictPicture() const {
   // The verdict animation's resting frame: 25 for the best, 24 for the ten, 3 otherwise.
-  const char* name = in_.place == 1 ? "GEndBest" : HasMedal(in_.place) ? "GEndGood" : "GEndBads";
-  const QList<QImage> frames = OwnAnimationFrames(QString::fromLatin1(name));
+  const QList<QImage> frames = OwnAnimationFrames(QString::fromLatin1(VerdictAnimation(in_.place)));
   if (!frames.isEmpty()) {
     const int wanted = in_.place == 1 ? 25 : HasMedal(in_.place) ? 24 : 3;
     return QPixmap::fromImage(frames[std::min<qsizetype>(wanted, frames.size()) - 1]);

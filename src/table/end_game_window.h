@@ -32,6 +32,8 @@ using Translate = QString (*)(const char* english);
 std::vector<VerdictLine> VerdictLines(const VerdictInput& in, Translate tr);
 // The sound that goes with the verdict.
 const char* VerdictSound(int place, int account_mode);
+// The verdict animation of the place.
+const char* VerdictAnimation(int place);
 // Whether the place earns a medal on the window.
 inline bool HasMedal(int place) {
   return place >= 1 && place <= 10;

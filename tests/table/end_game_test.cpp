@@ -1,4 +1,6 @@
 // The verdict after a cycle of 25 games: its lines, colours and medal by the place reached.
+#include <QLabel>
+#include <QMovie>
 #include <QtTest>
 
 #include "table/end_game_window.h"
@@ -14,7 +16,27 @@ class EndGameTest : public QObject {
   void BestPlaceTitles();
   void WindowHeightFollowsDesign_data();
   void WindowHeightFollowsDesign();
+  void VerdictAnimationByPlace();
 };
+
+void EndGameTest::VerdictAnimationByPlace() {
+  VerdictInput in;
+  in.place = 1;
+  TFormEndGame best(in);
+  QMovie* movie = best.findChild<QLabel*>("RxGIFAn1")->movie();
+  QVERIFY(movie != nullptr && movie->isValid());
+  QCOMPARE(movie->frameCount(), 25);
+  QCOMPARE(QString(VerdictAnimation(1)), QString("GEndBest"));
+  QCOMPARE(QString(VerdictAnimation(7)), QString("GEndGood"));
+  QCOMPARE(QString(VerdictAnimation(0)), QString("GEndBads"));
+  QCOMPARE(QString(VerdictAnimation(14)), QString("GEndBads"));
+  // Without animations one frame stands still.
+  in.gif_animation = false;
+  TFormEndGame still(in);
+  QLabel* label = still.findChild<QLabel*>("RxGIFAn1");
+  QVERIFY(label->movie() == nullptr);
+  QVERIFY(!label->pixmap().isNull());
+}
 
 void EndGameTest::PlaceTenOfTheClub() {
   VerdictInput in;
