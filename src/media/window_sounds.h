@@ -1,0 +1,29 @@
+// The window's sound port backed by the real player: the effects are heard when the settings
+// have sound on, and a waiting one holds the table's queue for its clip's length.
+// Header-only so that the media library does not depend on the window's library.
+#pragma once
+
+#include <string>
+
+#include "app/sound_port.h"
+#include "media/sound_player.h"
+#include "storage/settings.h"
+
+namespace ostrel {
+
+class MediaSounds : public SoundPort {
+ public:
+  // The settings are read at every sound; they must outlive this object.
+  explicit MediaSounds(const Settings& settings)
+      : player_([&settings] { return settings.SoundOn; }) {}
+
+  int Play(const std::string& name, bool waiting) override {
+    return player_.PlaySoundEffect(name, waiting);
+  }
+  SoundPlayer& Player() { return player_; }
+
+ private:
+  SoundPlayer player_;
+};
+
+}  // namespace ostrel
