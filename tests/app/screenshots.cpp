@@ -155,6 +155,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   QDir().mkpath(g_out);
+  if (argc > 3 && QString::fromLocal8Bit(argv[2]) == "--size") {
+    Shots(QString::fromLocal8Bit(argv[3]).toInt());
+    return 0;
+  }
   Shots(1);
   Shots(5);
   return 0;
