@@ -2,11 +2,41 @@
 
 #include <QLineEdit>
 
+#include "game/rules.h"
 #include "storage/atomic_file.h"
 #include "storage/club_file.h"
 #include "table/cards_button.h"
 
 namespace ostrel::testing {
+
+QPoint CardPoint(TForm1& w, int position) {
+  TableView* view = w.Table()->View();
+  const QPoint at = view->HandCardPos(4, position, view->State().hands[4].count);
+  return at + QPoint(4, view->Layout().card.h / 2);
+}
+
+void ClickCard(TForm1& w, int position) {
+  QTest::mouseClick(w.Table()->View(), Qt::LeftButton, {}, CardPoint(w, position));
+}
+
+bool PlayerActs(TForm1& w) {
+  if (w.Table()->Busy()) return false;
+  TTarvoCardsButton* b7 = w.Table()->Button7();
+  if (b7->isVisible() && b7->isEnabled()) {
+    QTest::mouseClick(b7, Qt::LeftButton);
+    return true;
+  }
+  const GameRecord& r = w.CurrentGame().Record();
+  if (r.Phase == 24) {
+    for (int p = 1; p <= r.CardCount[4]; ++p) {
+      if (w.CurrentGame().CanPlay(p) == kAllowed) {
+        ClickCard(w, p);
+        return true;
+      }
+    }
+  }
+  return false;
+}
 
 AppFixture::AppFixture(std::uint64_t seed, bool instant) {
   folder_ = dir_.path().toStdString();

@@ -29,6 +29,13 @@ class RecordingSounds : public SoundPort {
   std::vector<std::string> played;
 };
 
+// The place of the player's card on the screen, and a click on it.
+QPoint CardPoint(TForm1& w, int position);
+void ClickCard(TForm1& w, int position);
+// One action of the player when it is his turn: the enabled button 7, else the first card the
+// rules allow. Returns false when there was nothing to do.
+bool PlayerActs(TForm1& w);
+
 class AppFixture {
  public:
   explicit AppFixture(std::uint64_t seed = 7, bool instant = true);

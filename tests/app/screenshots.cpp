@@ -28,31 +28,6 @@ void Save(QWidget* w, const QString& name) {
       .save(g_out + "/" + name + ".png", nullptr, 9);
 }
 
-void ClickCard(TForm1& w, int position) {
-  TableView* view = w.Table()->View();
-  const QPoint at = view->HandCardPos(4, position, view->State().hands[4].count);
-  QTest::mouseClick(view, Qt::LeftButton, {}, at + QPoint(4, 40));
-}
-
-bool PlayerActs(TForm1& w) {
-  if (w.Table()->Busy()) return false;
-  TTarvoCardsButton* b7 = w.Table()->Button7();
-  if (b7->isVisible() && b7->isEnabled()) {
-    QTest::mouseClick(b7, Qt::LeftButton);
-    return true;
-  }
-  const GameRecord& r = w.CurrentGame().Record();
-  if (r.Phase == 24) {
-    for (int p = 1; p <= r.CardCount[4]; ++p) {
-      if (w.CurrentGame().CanPlay(p) == kAllowed) {
-        ClickCard(w, p);
-        return true;
-      }
-    }
-  }
-  return false;
-}
-
 void Shots(int window_size) {
   const QString sfx = QStringLiteral("-size%1").arg(window_size);
   AppFixture app(5);
