@@ -139,7 +139,10 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   connect(menu_, &MenuScreen::TopTenChosen, this, &TForm1::OpenTopTen);
   connect(menu_, &MenuScreen::HistoryChosen, this, &TForm1::OpenHistory);
   connect(menu_, &MenuScreen::ModeChosen, this, &TForm1::SwitchMode);
-  connect(menu_, &MenuScreen::ExitChosen, this, &QWidget::close);
+  connect(menu_, &MenuScreen::ExitChosen, this, [this] {
+    sounds_->Play("WOpenFo", false);
+    close();
+  });
 
   connect(table_, &TableScreen::Button7Pressed, this, [this] { game_->Button7Click(); });
   connect(table_, &TableScreen::Button8Pressed, this, [this] { game_->Button8Click(); });

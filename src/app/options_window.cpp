@@ -23,6 +23,7 @@
 #include "i18n/language.h"
 #include "table/card_painter.h"
 #include "table/cards_button.h"
+#include "table/picture_source.h"
 
 namespace ostrel {
 
@@ -163,7 +164,11 @@ QWidget* TFormOptions::GeneralPage() {
   languages->setObjectName("ComboLanguage");
   for (int i = 0; i < kLanguageCount; ++i) {
     const std::string_view name = LanguageName(i);
-    languages->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    const std::string_view flag = FlagSuffix(i);
+    const QPixmap icon = PictureSized(
+        QStringLiteral("FlagO") + QString::fromLatin1(flag.data(), qsizetype(flag.size())),
+        QSize(30, 20));
+    languages->addItem(QIcon(icon), QString::fromUtf8(name.data(), qsizetype(name.size())));
   }
   languages->setCurrentIndex(std::clamp(s_.Language, 0, kLanguageCount - 1));
   connect(languages, &QComboBox::currentIndexChanged, this, [this](int i) {
