@@ -10,6 +10,17 @@ namespace ostrel {
 
 namespace {
 
+void DropMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// Asking Qt for the audio devices on a machine without a sound server makes Qt Multimedia warn
+// on the terminal; the program is meant to be silent then, so the question is asked quietly.
+QAudioDevice QuietDefaultOutput() {
+  const QtMessageHandler previous = qInstallMessageHandler(DropMessage);
+  QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  qInstallMessageHandler(previous);
+  return device;
+}
+
 // QSoundEffect cannot play bytes held in memory (the voice pack's clips are), so both the
 // program's effects and the voices go through one QAudioSink fed from a buffer.
 class DeviceOutput : public AudioOutput {
@@ -18,7 +29,7 @@ class DeviceOutput : public AudioOutput {
 
   void Start(const QByteArray& wav, const WavInfo& info) override {
     Stop();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice device = QuietDefaultOutput();
     if (device.isNull()) return;
     QAudioFormat format;
     format.setSampleRate(info.sample_rate);

@@ -24,6 +24,15 @@ void SilenceFluidSynth() {
   }
 }
 
+// Only SoundFont 2 files are given to FluidSynth: other files would go to its DLS loader,
+// which complains on the terminal about anything it cannot read.
+bool LooksLikeSoundFont(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(12);
+  return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "sfbk";
+}
+
 std::string ReadWhole(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -79,7 +88,7 @@ MusicPlayer::Prepared MusicPlayer::PrepareMusic() {
   }
 
   SilenceFluidSynth();
-  if (!std::filesystem::is_regular_file(options_.soundfont)) return Prepared::NoDevice;
+  if (!LooksLikeSoundFont(options_.soundfont)) return Prepared::NoDevice;
   auto s = std::make_unique<Synth>();
   s->settings = new_fluid_settings();
   if (s->settings == nullptr) return Prepared::NoDevice;
