@@ -168,17 +168,19 @@ TFormTopTen::TFormTopTen(const TopTenTable& table, QWidget* parent) : QDialog(pa
       return l;
     };
     grid->addWidget(cell(row.rank, "Rank"), i, 0);
-    grid->addWidget(cell(row.name, "Name"), i, 1);
-    grid->addWidget(cell(row.result, "Result"), i, 2, Qt::AlignRight);
+    // A place that holds no result yet stays blank.
+    grid->addWidget(cell(row.empty ? std::string() : row.name, "Name"), i, 1);
+    grid->addWidget(cell(row.empty ? std::string() : row.result, "Result"), i, 2, Qt::AlignRight);
   }
   layout->addLayout(grid);
   layout->addWidget(OkButton(this));
+  setMinimumWidth(360);
 }
 
 HistoryWindow::HistoryWindow(const std::string& program_folder, QWidget* parent) : QDialog(parent) {
   setObjectName("TFHistory");
   setWindowTitle(T("History of games"));
-  resize(720, 420);
+  resize(780, 420);
   auto* layout = new QGridLayout(this);
   list_ = new QListWidget(this);
   list_->setFixedWidth(150);

@@ -71,6 +71,15 @@ void Shots(int window_size) {
   QTest::qWait(100);
   Save(&w, "menu-after-game" + sfx);
   if (window_size == 1) {
+    for (const char* button : {"Button9", "BHistory"}) {
+      app.OnNextDialog([button](QDialog* d) {
+        Save(d, QStringLiteral("window-%1").arg(QLatin1String(button)));
+        d->accept();
+      });
+      QTest::mouseClick(w.Menu()->findChild<QAbstractButton*>(button), Qt::LeftButton);
+    }
+  }
+  if (window_size == 1) {
     TFormOptions options(w.AppSettings(), &w);
     options.show();
     options.Pages()->setCurrentIndex(0);
