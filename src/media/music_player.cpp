@@ -92,7 +92,7 @@ MusicPlayer::Prepared MusicPlayer::PrepareMusic() {
   auto s = std::make_unique<Synth>();
   s->settings = new_fluid_settings();
   if (s->settings == nullptr) return Prepared::NoDevice;
-  fluid_settings_setnum(s->settings, "synth.gain", 0.5);
+  fluid_settings_setnum(s->settings, "synth.gain", 0.8);
   for (const auto& [name, value] : options_.settings) {
     fluid_settings_setstr(s->settings, name.c_str(), value.c_str());
   }
