@@ -16,6 +16,7 @@
 #include "app/small_windows.h"
 #include "app/text.h"
 #include "game/cp1251.h"
+#include "game/rules.h"
 #include "i18n/language.h"
 #include "storage/club_store.h"
 #include "storage/club_update.h"
@@ -91,7 +92,25 @@ class TForm1::Finish : public FinishPort {
 TForm1::TForm1(AppContext context, QWidget* parent)
     : QWidget(parent), context_(std::move(context)) {
   setObjectName("TForm1");
-  sounds_ = context_.sounds != nullptr ? context_.sounds : &silent_;
+  settings_ = LoadSettings(context_.program_folder + "/" + kSettingsFileName);
+  if (context_.sounds != nullptr) {
+    sounds_ = context_.sounds;
+  } else {
+    own_sounds_ = std::make_unique<MediaSounds>(settings_);
+    sounds_ = own_sounds_.get();
+    if (context_.music) {
+      voice_ = std::make_unique<FolderVoiceSource>(BuiltVoiceFolder());
+      speaker_ = std::make_unique<CardSpeaker>(own_sounds_->Player(), voice_.get());
+    }
+  }
+  if (context_.music) {
+    music_ = std::make_unique<MusicPlayer>();
+    if (music_->PrepareMusic() == MusicPlayer::Prepared::CantWrite) {
+      QTimer::singleShot(0, this, [this] { messages_->ShowError(kCantCreateMusicFile, ""); });
+    }
+    // The piece starts again when it ends, only on the title screen and in the menu.
+    music_->SetLoopCondition([this] { return settings_.MusicOn && screen_ != Screen::Table; });
+  }
   const std::uint64_t seed =
       context_.seed != 0 ? context_.seed : QRandomGenerator::system()->generate64();
   ComputerPlayers* players = context_.players;
@@ -106,7 +125,6 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   messages_ = std::make_unique<Messages>(this);
   finish_ = std::make_unique<Finish>(*this);
 
-  settings_ = LoadSettings(context_.program_folder + "/" + kSettingsFileName);
   SetLanguage(settings_.Language);
   std::string error;
   club_ = ClubSession::Open(context_.program_folder, settings_.Multiplayer, &error);
@@ -157,6 +175,7 @@ TForm1::TForm1(AppContext context, QWidget* parent)
     change_name_->setEnabled(name);
   });
   connect(table_, &TableScreen::SuitWindowWanted, this, &TForm1::OpenSuitWindow);
+  connect(table_, &TableScreen::CardRightPressed, this, &TForm1::SpeakCardAt);
   connect(table_, &TableScreen::MessageWanted, this, [this](const QString& text) {
     if (QApplication::platformName() != QLatin1String("offscreen")) {
       QMessageBox::information(this, T("Ostrel-Quartet"), BoxText(text));
@@ -179,6 +198,38 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   timer1_.setInterval(20);
   timer1_.start();
   title_->setFocus();
+  Music(true);
+}
+
+void TForm1::Music(bool on) {
+  if (music_) music_->MusicPlay(on && settings_.MusicOn);
+}
+
+// A right click on a card of the player, of the trick, of a shown combination or on the
+// turned-up card speaks its name.
+void TForm1::SpeakCardAt(QPoint pos) {
+  if (!speaker_ || screen_ != Screen::Table) return;
+  TableView* view = table_->View();
+  const TableState& st = view->State();
+  const TableLayout& l = view->Layout();
+  CardCode card = kEmptyCard;
+  const Rect card_rect{0, 0, l.card.w, l.card.h};
+  const auto over = [&](QPoint at) {
+    return Rect{at.x(), at.y(), card_rect.w, card_rect.h}.Contains(pos.x(), pos.y());
+  };
+  if (const int p = view->HandPositionAt(pos); p > 0) card = st.hands[4].cards[p];
+  for (int seat = 1; seat <= kSeats && card.IsEmpty(); ++seat) {
+    if (!st.trick[seat].IsEmpty() && over(view->TrickPos(seat))) card = st.trick[seat];
+  }
+  for (int i = st.shown_count; i >= 1 && card.IsEmpty(); --i) {
+    if (game_->Record().Phase == kPhaseCombinationsShown && over(view->ShownPos(i))) {
+      card = st.shown[i];
+    }
+  }
+  if (card.IsEmpty() && st.deck.cards_left > 0 && l.deck.Contains(pos.x(), pos.y())) {
+    card = st.deck.turned_up;
+  }
+  if (!card.IsEmpty()) static_cast<void>(speaker_->SpeakCard(card, Language(), false));
 }
 
 TForm1::~TForm1() {
@@ -307,10 +358,12 @@ void TForm1::ShowMenu() {
   menu_->show();
   timer1_.setInterval(20);
   timer1_.start();
+  if (music_ && !music_->Playing()) Music(true);
 }
 
 void TForm1::ShowTable() {
   screen_ = Screen::Table;
+  Music(false);
   menu_->hide();
   table_->show();
   table_->raise();
@@ -445,6 +498,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
   }
   timer1_.stop();
   chooser_->Forget();
+  Music(false);
+  if (music_) music_->RemoveMusicFile();
   SaveSettingsNow();
   event->accept();
 }
@@ -468,7 +523,10 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
 void TForm1::OpenOptions() {
   sounds_->Play("WOpenFo", false);
   TFormOptions options(settings_, this);
-  connect(&options, &TFormOptions::Changed, this, &TForm1::ApplySettings);
+  connect(&options, &TFormOptions::Changed, this, [this] {
+    ApplySettings();
+    if (music_ && settings_.MusicOn != music_->Playing()) Music(settings_.MusicOn);
+  });
   RunDialog(options);
   ApplySettings();
 }

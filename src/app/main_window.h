@@ -16,6 +16,9 @@
 #include "app/table_screen.h"
 #include "app/title_screen.h"
 #include "game/game.h"
+#include "media/music_player.h"
+#include "media/voice.h"
+#include "media/window_sounds.h"
 #include "storage/club_session.h"
 #include "storage/settings.h"
 
@@ -29,6 +32,7 @@ struct AppContext {
   ComputerPlayers* players = nullptr;
   std::uint64_t seed = 0;  // 0: from the clock
   bool instant = false;    // no waits and no flights, for tests
+  bool music = true;       // the background music and spoken card names (off in tests)
   int table_tick_ms = 0;   // the table's timer period instead of the game's (tests)
   // Answers the confirmation questions (tests); unset: ask the user.
   std::function<bool(const QString&)> confirm;
@@ -96,6 +100,8 @@ class TForm1 : public QWidget {
   void ShowVerdict(int place, int result);
   void RemoveUnfinishedEntry();
   void SaveSettingsNow();
+  void Music(bool on);
+  void SpeakCardAt(QPoint pos);
   TableScale CurrentScale() const;
 
   AppContext context_;
@@ -106,7 +112,10 @@ class TForm1 : public QWidget {
   QString start_error_;
   Screen screen_ = Screen::Title;
 
-  SilentSounds silent_;
+  std::unique_ptr<MediaSounds> own_sounds_;
+  std::unique_ptr<MusicPlayer> music_;
+  std::unique_ptr<FolderVoiceSource> voice_;
+  std::unique_ptr<CardSpeaker> speaker_;
   SoundPort* sounds_;
   std::unique_ptr<ComputerPlayers> own_players_;
   std::unique_ptr<AsyncChooser> chooser_;

@@ -50,6 +50,7 @@ AppFixture::AppFixture(std::uint64_t seed, bool instant) {
   context.players = &players;
   context.seed = seed;
   context.instant = instant;
+  context.music = false;
   context.table_tick_ms = instant ? 1 : 0;
   context.confirm = [this](const QString& q) {
     questions << q;
