@@ -41,6 +41,11 @@ class DeviceOutput : public AudioOutput {
         wav.mid(static_cast<qsizetype>(info.data_offset), static_cast<qsizetype>(info.data_bytes)));
     pcm_->open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
+    // A finished clip gives its stream back to the sound server at once.
+    QAudioSink* sink = sink_.get();
+    QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink](QAudio::State state) {
+      if (state == QAudio::IdleState) sink->stop();
+    });
     sink_->start(pcm_.get());
   }
 

@@ -33,6 +33,18 @@ bool LooksLikeSoundFont(const std::string& path) {
   return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "sfbk";
 }
 
+// The ALSA library prints its errors on the terminal when there is no sound card to open, so
+// the "alsa" driver is tried only when the machine has a playback device.
+bool HasAlsaPlayback() {
+  std::error_code ec;
+  std::filesystem::directory_iterator it("/dev/snd", ec);
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.starts_with("pcmC") && name.ends_with("p")) return true;
+  }
+  return false;
+}
+
 std::string ReadWhole(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -102,6 +114,7 @@ MusicPlayer::Prepared MusicPlayer::PrepareMusic() {
     return Prepared::NoDevice;
   }
   for (const std::string& driver : options_.drivers) {
+    if (driver == "alsa" && !HasAlsaPlayback()) continue;
     fluid_settings_setstr(s->settings, "audio.driver", driver.c_str());
     s->driver = new_fluid_audio_driver(s->settings, s->synth);
     if (s->driver != nullptr) break;
