@@ -24,6 +24,7 @@ constexpr int kC6 = 84, kE6 = 88, kG6 = 91, kC7 = 96;
 
 Clip Finish(Clip clip) {
   clip.Normalize(kPeak);
+  clip.FadeOut(0.01);
   return clip;
 }
 
@@ -64,6 +65,7 @@ Clip Pass() {
   c.AddTone(0.0, 0.16, NoteHz(kE4), 0.8, {0.01, 0.08, 0.03}, kMarimba);
   c.AddTone(0.12, 0.2, NoteHz(kC4), 0.8, {0.01, 0.09, 0.05}, kMarimba);
   c.Normalize(kPeak * 0.6);
+  c.FadeOut(0.01);
   return c;
 }
 
@@ -79,7 +81,7 @@ Clip Chime() {
 
 // The deal went well or badly for our team: a short rising or falling phrase.
 Clip DealGood() {
-  Clip c(0.8);
+  Clip c(0.9);
   const int notes[] = {kC5, kE5, kG5, kC6};
   for (int i = 0; i < 4; ++i) {
     const double len = i == 3 ? 0.44 : 0.2;
@@ -89,7 +91,7 @@ Clip DealGood() {
 }
 
 Clip DealBad() {
-  Clip c(0.8);
+  Clip c(0.92);
   const int notes[] = {kG4, kEb4, kC4};
   for (int i = 0; i < 3; ++i) {
     const double len = i == 2 ? 0.5 : 0.22;

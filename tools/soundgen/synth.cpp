@@ -113,4 +113,11 @@ void Clip::Normalize(double peak) {
   for (float& s : samples_) s *= k;
 }
 
+void Clip::FadeOut(double seconds) {
+  const auto n = std::min(samples_.size(), static_cast<std::size_t>(seconds * kSampleRate));
+  for (std::size_t i = 0; i < n; ++i) {
+    samples_[samples_.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(n);
+  }
+}
+
 }  // namespace ostrel::soundgen

@@ -47,6 +47,8 @@ class Clip {
 
   // Scales the clip so its loudest sample is `peak`.
   void Normalize(double peak);
+  // A last fade to silence, so that a voice cut by the clip's end does not click.
+  void FadeOut(double seconds);
   const std::vector<float>& Samples() const { return samples_; }
 
  private:
