@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -35,7 +36,36 @@ class OptionsTest : public QObject {
   void SmallWindowOnlyAllowsGifRecording();
   void ContextMenuWindows();
   void PurpleDesignNeedsTheGraphicsPack();
+  void ChangeNameRenamesThePlayerAtTheTable();
 };
+
+void OptionsTest::ChangeNameRenamesThePlayerAtTheTable() {
+  AppFixture app;
+  app.LeaveTitle();
+  app.StartAsNewPlayer("Hugo");
+  QVERIFY(app.Settle());
+  TForm1& w = app.Window();
+  QAction* change = w.PopupMenu1()->findChild<QAction*>("ChangeName");
+  QVERIFY(change->isEnabled());
+  QString confirmation;
+  app.OnNextDialog([](QDialog* d) {
+    auto* login = qobject_cast<TFormPassword*>(d);
+    login->NameEdit()->clear();
+    QTest::keyClicks(login->NameEdit(), "Zoe");
+    QTest::keyClicks(login->PasswordEdit(), "q");
+    QTest::keyClicks(login->RepetitionEdit(), "q");
+    QTest::mouseClick(login->OkButton(), Qt::LeftButton);
+  });
+  app.OnNextDialog([&confirmation](QDialog* d) {
+    confirmation = qobject_cast<QMessageBox*>(d)->text();
+    d->accept();
+  });
+  change->trigger();
+  QVERIFY(confirmation.startsWith("Your name and/or the password were successfully changed!"));
+  QVERIFY(confirmation.endsWith("New name: Zoe"));
+  QCOMPARE(w.CurrentGame().Record().SeatName[4], std::string("Zoe"));
+  QCOMPARE(w.Table()->View()->State().labels[4].text, QString("Zoe"));
+}
 
 void OptionsTest::PurpleDesignNeedsTheGraphicsPack() {
   Settings s;
