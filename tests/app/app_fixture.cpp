@@ -38,7 +38,7 @@ bool PlayerActs(TForm1& w) {
   return false;
 }
 
-AppFixture::AppFixture(std::uint64_t seed, bool instant) {
+AppFixture::AppFixture(std::uint64_t seed, bool instant, ComputerPlayers* computer) {
   folder_ = dir_.path().toStdString();
   const std::string club = SerializeClubFile(InitialClubFile());
   for (const char* name : {kLocalClubFileName, kNetClubFileName}) {
@@ -47,7 +47,7 @@ AppFixture::AppFixture(std::uint64_t seed, bool instant) {
   AppContext context;
   context.program_folder = folder_;
   context.sounds = &sounds;
-  context.players = &players;
+  context.players = computer != nullptr ? computer : &players;
   context.seed = seed;
   context.instant = instant;
   context.music = false;

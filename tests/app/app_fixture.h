@@ -38,7 +38,8 @@ bool PlayerActs(TForm1& w);
 
 class AppFixture {
  public:
-  explicit AppFixture(std::uint64_t seed = 7, bool instant = true);
+  explicit AppFixture(std::uint64_t seed = 7, bool instant = true,
+                      ComputerPlayers* computer = nullptr);
 
   TForm1& Window() { return *window_; }
   const std::string& Folder() const { return folder_; }

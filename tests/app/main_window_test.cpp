@@ -2,7 +2,9 @@
 // the login dialog, the cards and the buttons of the table.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThread>
 #include <QtTest>
+#include <atomic>
 
 #include "app_fixture.h"
 #include "game/rules.h"
@@ -25,7 +27,57 @@ class MainWindowTest : public QObject {
   void ClosingInMenuAsksNothing();
   void SuitWindowAnswersSecondRound();
   void FinishedGameEntersClubAndLeavingCostsTheSeat();
+  void LongCardChoiceRunsBesideTheWindow();
 };
+
+namespace {
+
+// Computer seats that think for a while over every card, on whatever thread asks them.
+class SlowPlayers : public PlainPlayers {
+ public:
+  int ChooseCard(const GameRecord& record, int seat, const RuleOptions& options) override {
+    ++calls;
+    if (QThread::currentThread() == qApp->thread()) on_ui_thread = true;
+    QThread::msleep(450);
+    return PlainPlayers::ChooseCard(record, seat, options);
+  }
+  std::atomic<int> calls{0};
+  std::atomic<bool> on_ui_thread{false};
+};
+
+}  // namespace
+
+void MainWindowTest::LongCardChoiceRunsBesideTheWindow() {
+  SlowPlayers slow;
+  AppFixture app(5, true, &slow);
+  app.LeaveTitle();
+  app.StartAsNewPlayer("Ida");
+  TForm1& w = app.Window();
+  // Bid until a computer seat is to play a card.
+  QVERIFY(app.RunUntil([&] {
+    const int phase = w.CurrentGame().Record().Phase;
+    if (!w.Table()->Busy() && phase >= 21 && phase <= 23 && slow.calls > 0) return true;
+    PlayerActs(w);
+    return false;
+  }));
+  // While the seat thinks the window goes on taking events and shows the progress bar.
+  int ticks = 0;
+  QTimer counter;
+  QObject::connect(&counter, &QTimer::timeout, [&] { ++ticks; });
+  counter.start(10);
+  bool progress_seen = false;
+  const int before = slow.calls;
+  QVERIFY(app.RunUntil(
+      [&] {
+        progress_seen |= w.Table()->View()->State().panel.progress >= 0;
+        PlayerActs(w);
+        return slow.calls > before + 1;
+      },
+      10000));
+  QVERIFY(ticks > 20);
+  QVERIFY(progress_seen);
+  QVERIFY(!slow.on_ui_thread);
+}
 
 void MainWindowTest::KeyLeavesTitle() {
   AppFixture app;
