@@ -1,0 +1,115 @@
+#include <cmath>
+
+#include "table/packs/card_images.h"
+#include "table/packs/pack_names.h"
+#include "table/pictures/own_pictures.h"
+
+namespace ostrel {
+
+namespace {
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// Large pictures between the fixed sizes are scaled down smoothly; the others are used as
+// they are, and a picture of a wrong size from a pack is brought to the card's size as well.
+QImage Fit(const QImage& image, QSize size) {
+  if (image.isNull() || image.size() == size) return image;
+  return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Every face and symbol of the set, or false when one is missing or damaged: a set with holes
+// is refused as a whole, like a pack that cannot be opened.
+bool ReadFaces(int set, double scale, PackReader* reader, CardFaceSet& out) {
+  const bool large = UsesLargePictures(scale);
+  auto read = [&](const std::string& name) {
+    return reader ? ReadPackPicture(*reader, Q(name), PackKind::kPng) : OwnPicture(Q(name));
+  };
+  for (int suit = 0; suit < 4; ++suit) {
+    for (int rank = 0; rank < static_cast<int>(kRankCodes.size()); ++rank) {
+      const QImage face = Fit(read(FacePictureName(set, suit, rank, large)), out.size);
+      if (face.isNull()) return false;
+      out.faces.insert(Q(FaceKey(suit, rank)), face);
+    }
+    const QImage symbol = read(SymbolPictureName(set, suit, false));
+    if (symbol.isNull()) return false;
+    out.symbols.insert(QString::fromLatin1(kSuitSymbols[suit]), symbol);
+    // The large symbol is optional: the table scales the small one where a pack has none.
+    const QImage big = read(SymbolPictureName(set, suit, true));
+    out.symbols.insert(QString::fromLatin1(kSuitSymbols[suit]) + QLatin1Char('B'),
+                       big.isNull() ? Fit(symbol, QSize(40, 40)) : big);
+  }
+  return true;
+}
+
+CardFaceSet OwnFaces(double scale) {
+  CardFaceSet out;
+  out.size = CardSize(true, scale);
+  ReadFaces(0, scale, nullptr, out);
+  return out;
+}
+
+}  // namespace
+
+void PackOutcome::Message(const QString& text) {
+  if (!messages.contains(text)) messages.append(text);
+}
+
+void ApplyPackOutcome(const PackOutcome& o, Settings& s) {
+  if (o.card_faces) s.CardFaces = *o.card_faces;
+  if (o.deck_back) s.DeckBack = *o.deck_back;
+  if (o.background_pattern) s.BackgroundPattern = *o.background_pattern;
+  if (o.background_colour) s.BackgroundColour = *o.background_colour;
+  if (o.main_menu_design) s.MainMenuDesign = *o.main_menu_design;
+  if (o.table_design) s.TableDesign = *o.table_design;
+  if (o.aux_design_purple) s.AuxDesignPurple = *o.aux_design_purple;
+}
+
+bool UsesLargePictures(double scale) {
+  return scale >= 1.3;
+}
+
+QSize CardSize(bool wide, double scale) {
+  const int w = wide ? 71 : 61;
+  if (!UsesLargePictures(scale)) return {w, 96};
+  if (scale >= 2) return {wide ? 146 : 126, 198};
+  // Halves go to the even neighbour, as everywhere in the table's arithmetic.
+  return {static_cast<int>(std::nearbyint(scale * w)),
+          static_cast<int>(std::nearbyint(scale * 96))};
+}
+
+CardFaceSet LoadCardFaces(const PackFolders& folders, int set, double scale, PackOutcome& outcome) {
+  if (set <= 0 || set >= kFaceSetCount) {
+    if (set != 0) outcome.card_faces = 0;
+    return OwnFaces(scale);
+  }
+  const FaceSetInfo& info = FaceSet(set);
+  CardFaceSet out;
+  out.set = set;
+  out.wide = info.wide;
+  out.size = CardSize(info.wide, scale);
+  auto reader = OpenPack(folders, QString::fromLatin1(info.pack));
+  if (reader && ReadFaces(set, scale, reader.get(), out)) return out;
+  outcome.Message(Q(CantFindMessage(info.pack)));
+  outcome.card_faces = 0;
+  outcome.ok = false;
+  return OwnFaces(scale);
+}
+
+CardPictures LoadCardPictures(const PackFolders& folders, int face_set, int back_set, double scale,
+                              PackOutcome& outcome) {
+  CardPictures out;
+  out.faces = LoadCardFaces(folders, face_set, scale, outcome);
+  bool faces_to_zero = false;
+  out.backs = LoadCardBacks(folders, back_set, out.faces.wide, scale, outcome, &faces_to_zero);
+  if (faces_to_zero && out.faces.set != 0) {
+    out.faces = OwnFaces(scale);
+    outcome.card_faces = 0;
+    // The backs follow the wide cards of set 0.
+    out.backs = LoadCardBacks(folders, 0, true, scale, outcome);
+  }
+  return out;
+}
+
+}  // namespace ostrel

@@ -1,0 +1,54 @@
+// The builder of the resource packs: every picture of a pack drawn or rendered from its
+// sources, encoded and written into the pack file. One run builds one pack.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+#include <string>
+
+#include "table/packs/pack_writer.h"
+
+namespace ostrel::packgen {
+
+// Collects encoded pictures; a failure to encode or add stops the run with a message.
+class Sink {
+ public:
+  void Png(const std::string& name, const QImage& image);
+  void Jpeg(const std::string& name, const QImage& image, int quality = 84);
+  bool Write(const std::string& path) const;
+  std::size_t Count() const { return writer_.Count(); }
+
+ private:
+  void Add(const std::string& name, PackKind kind, const QImage& image, const char* format,
+           int quality);
+  PackWriter writer_;
+};
+
+[[noreturn]] void Die(const QString& message);
+
+// Where the free card decks lie (the Debian packages' folders).
+struct DeckFolders {
+  QString kde;    // /usr/share/carddecks
+  QString gnome;  // /usr/share/aisleriot/cards
+};
+
+void BuildFaces(Sink& sink, const char* pack, const DeckFolders& decks);
+void BuildBacks(Sink& sink);
+void BuildBackgrounds(Sink& sink);
+void BuildGraphics(Sink& sink);
+
+// Drawing vocabulary shared by the pictures.
+QImage Canvas(int w, int h, QColor fill = Qt::transparent);
+void Smooth(QPainter& p);
+QColor Blend(QColor a, QColor b, double t);
+// Suit 0 hearts, 1 diamonds, 2 clubs, 3 spades, fitted into the box keeping proportions.
+QPainterPath FrenchSuit(int suit, const QRectF& box);
+QPainterPath Star(QPointF centre, double outer, double inner, int points);
+// The faces loaded once: serif (EB Garamond), figures (Liberation Serif Bold), sans (DejaVu).
+enum class Face { kSerif, kFigures, kSans };
+QFont Font(Face face, double pixels, bool bold = false);
+
+}  // namespace ostrel::packgen
