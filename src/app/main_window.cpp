@@ -188,6 +188,13 @@ TForm1::TForm1(AppContext context, QWidget* parent)
                             T("Number of round in a current cycle:") +
                                 QStringLiteral(" %1 / %2").arg(in_cycle).arg(of)});
   });
+  gif_ = std::make_unique<GifRecorder>(*messages_);
+  connect(table_, &TableScreen::Idle, this, [this] { gif_->TakeFrame(); });
+  connect(table_, &TableScreen::Landed, this, [this] { gif_->TakeFrame(); });
+  connect(table_, &TableScreen::GameEnded, this, [this] {
+    gif_->TakeFrame();
+    SaveRecording();
+  });
   connect(chooser_.get(), &AsyncChooser::Ready, this, [this] {
     table_->View()->State().panel.progress = -1;
     table_->View()->StateChanged();
@@ -395,6 +402,7 @@ void TForm1::StartWithSeat(int seat) {
   ShowTable();
   in_game_ = true;
   timer1_.setInterval(context_.table_tick_ms > 0 ? context_.table_tick_ms : 200);
+  StartRecording();
   game_->StartDeal(false);
 }
 
@@ -461,6 +469,7 @@ void TForm1::Quit() {
                T("All datas for want of it will be lost!"))) {
     return;
   }
+  SaveRecording();
   RemoveUnfinishedEntry();
   chooser_->Forget();
   table_->Reset();
@@ -481,6 +490,19 @@ void TForm1::RemoveUnfinishedEntry() {
   in_game_ = false;
 }
 
+// Recording is offered for the smallest window only: the pictures of a larger one would make
+// files too large to be of use.
+void TForm1::StartRecording() {
+  gif_->Stop();
+  if (settings_.SaveGif && settings_.WindowSize == 1) {
+    gif_->Start(this, settings_.SaveGifArea, settings_.GifFrameDelay);
+  }
+}
+
+void TForm1::SaveRecording() {
+  if (gif_->Recording()) gif_->Save(context_.program_folder);
+}
+
 void TForm1::SaveSettingsNow() {
   if (!started_well_) return;
   Shown(SaveSettings(context_.program_folder + "/" + kSettingsFileName, settings_, *messages_));
@@ -496,6 +518,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     RemoveUnfinishedEntry();
   }
+  SaveRecording();
   timer1_.stop();
   chooser_->Forget();
   Music(false);

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "app/async_chooser.h"
+#include "app/gif_recorder.h"
 #include "app/menu_screen.h"
 #include "app/sound_port.h"
 #include "app/table_screen.h"
@@ -53,6 +54,7 @@ class TForm1 : public QWidget {
   TitleScreen* Title() { return title_; }
   MenuScreen* Menu() { return menu_; }
   TableScreen* Table() { return table_; }
+  GifRecorder& Recorder() { return *gif_; }
   Game& CurrentGame() { return *game_; }
   Settings& AppSettings() { return settings_; }
   QMenu* PopupMenu1() { return popup_; }
@@ -100,6 +102,8 @@ class TForm1 : public QWidget {
   void ShowVerdict(int place, int result);
   void RemoveUnfinishedEntry();
   void SaveSettingsNow();
+  void StartRecording();
+  void SaveRecording();
   void Music(bool on);
   void SpeakCardAt(QPoint pos);
   TableScale CurrentScale() const;
@@ -122,6 +126,7 @@ class TForm1 : public QWidget {
   std::unique_ptr<Random> random_;
   std::unique_ptr<Messages> messages_;
   std::unique_ptr<Finish> finish_;
+  std::unique_ptr<GifRecorder> gif_;
 
   TitleScreen* title_;
   MenuScreen* menu_;

@@ -216,6 +216,10 @@ int TableScreen::Apply(const Effect& effect) {
             }
             return 0;
           },
+          [&](const GameEndFact&) {
+            emit GameEnded();
+            return 0;
+          },
           [&](const auto&) { return 0; },
       },
       effect);
@@ -324,6 +328,7 @@ void TableScreen::FlightStep() {
   flying_.clear();
   view_->ClearSprites();
   view_->StateChanged();
+  emit Landed();
   Pump();
 }
 

@@ -61,6 +61,10 @@ class TableScreen : public QWidget, public TablePort {
   void MessageWanted(QString text);
   void CounterHintWanted(int game_number, int of);
   void Idle();
+  // A flight has landed: one step of the picture is complete (the game recorder takes it).
+  void Landed();
+  // The game's sum-up has been shown.
+  void GameEnded();
 
  private:
   void Pump();
