@@ -1,11 +1,11 @@
 // ostrel_packsheet OUTPUT.png WIDTH ITEM...
 // Lays pictures of the built packs out on a sheet, for looking at them. An ITEM is
-// "PACKFILE:NAME" (a picture, placed after the previous one), "@CAPTION" (a new row with a
-// caption) or "/" (a new row without one). Pictures are shown at their own size.
+// "PACKFILE:NAME" or "PACKFILE:NAME@ZOOM" (a picture, placed after the previous one; "NAME+OVER"
+// draws OVER on NAME), "@CAPTION" (a new row with a caption) or "/" (a new row without one).
+// Pictures are shown at their own size.
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QRadialGradient>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -45,7 +45,10 @@ int main(int argc, char** argv) {
       continue;
     }
     const QString file = item.section(QLatin1Char(':'), 0, 0);
-    const QString name = item.section(QLatin1Char(':'), 1);
+    QString name = item.section(QLatin1Char(':'), 1);
+    const double zoom =
+        name.contains(QLatin1Char('@')) ? name.section(QLatin1Char('@'), 1).toDouble() : 1.0;
+    name = name.section(QLatin1Char('@'), 0, 0);
     auto& reader = packs[file];
     if (!reader) {
       const QFileInfo info(file);
@@ -55,13 +58,26 @@ int main(int argc, char** argv) {
         return 1;
       }
     }
+    // "NAME+OVER": the second picture drawn over the first, as a window draws its header.
     QImage image;
-    for (PackKind kind : {PackKind::kPng, PackKind::kJpeg}) {
-      if (image.isNull()) image = ReadPackPicture(*reader, name, kind);
+    for (const QString& part : name.split(QLatin1Char('+'))) {
+      QImage layer;
+      for (PackKind kind : {PackKind::kPng, PackKind::kJpeg}) {
+        if (layer.isNull()) layer = ReadPackPicture(*reader, part, kind);
+      }
+      if (layer.isNull()) {
+        std::fprintf(stderr, "no picture %s in %s\n", qPrintable(part), qPrintable(file));
+        return 1;
+      }
+      if (image.isNull()) {
+        image = layer.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      } else {
+        QPainter over(&image);
+        over.drawImage(0, 0, layer);
+      }
     }
-    if (image.isNull()) {
-      std::fprintf(stderr, "no picture %s in %s\n", qPrintable(name), qPrintable(file));
-      return 1;
+    if (zoom > 0 && zoom != 1.0) {
+      image = image.scaled(image.size() * zoom, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     if (x + image.width() > width - 16) new_row();
     placed.push_back({image, QString(), QPoint(x, y)});
@@ -72,10 +88,8 @@ int main(int argc, char** argv) {
   QImage sheet(width, height, QImage::Format_RGB32);
   QPainter p(&sheet);
   p.setRenderHint(QPainter::Antialiasing);
-  QRadialGradient g(QPointF(width / 2.0, height / 3.0), width * 0.8);
-  g.setColorAt(0, QColor(30, 112, 60));
-  g.setColorAt(1, QColor(8, 46, 26));
-  p.fillRect(sheet.rect(), g);
+  // A flat baize: the sheets stay small files.
+  p.fillRect(sheet.rect(), QColor(18, 84, 46));
   for (const Placed& item : placed) {
     if (item.image.isNull()) {
       QFont font(QStringLiteral("DejaVu Sans"));

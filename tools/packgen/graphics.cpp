@@ -95,6 +95,20 @@ QImage FormBackground(const Window& win) {
   p.setPen(QPen(kGold, 2));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(QRectF(6, 6, win.w - 12, win.h - 12), 10, 10);
+  // A faint medallion in the middle and gold stars at the corners.
+  const QPointF c(win.w / 2.0, 60 + (win.h - 60) / 2.0);
+  const double r = std::min(win.w, win.h - 60) * 0.36;
+  p.setPen(QPen(QColor(255, 220, 140, 34), 2));
+  for (int i = 0; i < 3; ++i) p.drawEllipse(c, r - i * 10, r - i * 10);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 220, 140, 26));
+  p.drawPath(Star(c, r * 0.8, r * 0.3, 8));
+  p.setPen(QPen(kGoldLight, 1));
+  p.setBrush(kGold);
+  for (QPointF k : {QPointF(6, 6), QPointF(win.w - 6, 6), QPointF(6, win.h - 6),
+                    QPointF(win.w - 6, win.h - 6)}) {
+    p.drawPath(Star(k, 10, 4, 8));
+  }
   return img;
 }
 
@@ -102,7 +116,7 @@ QImage Header(const QString& text, int w, int h, int language, QColor ink, QColo
   QImage img = Canvas(w, h);
   QPainter p(&img);
   Smooth(p);
-  QFont font = TitleFont(language, h * 0.62);
+  QFont font = TitleFont(language, h * 0.74);
   while (QFontMetricsF(font).horizontalAdvance(text) > w - 16 && font.pixelSize() > 8) {
     font.setPixelSize(font.pixelSize() - 1);
   }
