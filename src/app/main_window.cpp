@@ -638,7 +638,7 @@ void TForm1::OpenTopTen() {
 
 void TForm1::OpenHistory() {
   sounds_->Play("WOpenFo", false);
-  HistoryWindow window(context_.program_folder, this);
+  TFHistory window(context_.program_folder, history_choice_, this);
   RunDialog(window);
 }
 

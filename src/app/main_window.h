@@ -12,6 +12,7 @@
 
 #include "app/async_chooser.h"
 #include "app/gif_recorder.h"
+#include "app/history_window.h"
 #include "app/menu_screen.h"
 #include "app/sound_port.h"
 #include "app/table_screen.h"
@@ -136,6 +137,7 @@ class TForm1 : public QWidget {
   bool table_timer_on_ = false;
   std::atomic<int> choice_progress_{0};
   bool in_game_ = false;
+  HistoryChoice history_choice_;
 
   QMenu* popup_;
   QAction* gen_count_;

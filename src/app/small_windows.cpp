@@ -3,18 +3,13 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QSlider>
-#include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <filesystem>
 
 #include "app/text.h"
-#include "storage/history.h"
 #include "table/cards_button.h"
 
 // The help is compiled into the program's static library; its resources must be registered.
@@ -175,52 +170,6 @@ TFormTopTen::TFormTopTen(const TopTenTable& table, QWidget* parent) : QDialog(pa
   layout->addLayout(grid);
   layout->addWidget(OkButton(this));
   setMinimumWidth(360);
-}
-
-HistoryWindow::HistoryWindow(const std::string& program_folder, QWidget* parent) : QDialog(parent) {
-  setObjectName("TFHistory");
-  setWindowTitle(T("History of games"));
-  resize(780, 420);
-  auto* layout = new QGridLayout(this);
-  list_ = new QListWidget(this);
-  list_->setFixedWidth(150);
-  table_ = new QTableWidget(0, 7, this);
-  const char* titles[7] = {"Time", "Date", "Player", "Games", "Result", "Rating", "Type"};
-  const int widths[7] = {45, 65, 210, 45, 55, 55, 80};
-  QStringList heads;
-  for (const char* t : titles) heads << T(t);
-  table_->setHorizontalHeaderLabels(heads);
-  for (int c = 0; c < 7; ++c) table_->setColumnWidth(c, widths[c]);
-  table_->verticalHeader()->hide();
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  const std::string folder = (std::filesystem::path(program_folder) / "History").string();
-  for (int number = 1; number <= 9999; ++number) {
-    const HistoryFileInfo info = VerifyHistoryFile(folder, "Ostrel4", number);
-    if (!info.sound) break;
-    files_.push_back(info.game_lines);
-    list_->addItem(QStringLiteral("File I%1 ").arg(number, 4, 10, QLatin1Char('0')) + U(info.date));
-  }
-  if (files_.empty()) {
-    list_->addItem(T("No History Files"));
-    list_->setEnabled(false);
-  }
-  connect(list_, &QListWidget::currentRowChanged, this, &HistoryWindow::ShowFile);
-  layout->addWidget(list_, 0, 0);
-  layout->addWidget(table_, 0, 1);
-  layout->addWidget(OkButton(this), 1, 0, 1, 2);
-  if (!files_.empty()) list_->setCurrentRow(static_cast<int>(files_.size()) - 1);
-}
-
-void HistoryWindow::ShowFile(int row) {
-  table_->setRowCount(0);
-  if (row < 0 || row >= static_cast<int>(files_.size())) return;
-  for (const std::string& line : files_[static_cast<std::size_t>(row)]) {
-    const HistoryRow h = HistoryRowOf(line);
-    const int r = table_->rowCount();
-    table_->insertRow(r);
-    const std::string cells[7] = {h.time, h.date, h.player, h.games, h.result, h.rating, h.type};
-    for (int c = 0; c < 7; ++c) table_->setItem(r, c, new QTableWidgetItem(U(cells[c]).trimmed()));
-  }
 }
 
 }  // namespace ostrel

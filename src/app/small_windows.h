@@ -1,5 +1,5 @@
 // The small windows of the main window: the game information, the card speed, the help on
-// the rules, the about window, the club's top ten and the history of games.
+// the rules, the about window and the club's top ten.
 #pragma once
 
 #include <QDialog>
@@ -9,8 +9,6 @@
 #include "storage/champions.h"
 
 class QSlider;
-class QListWidget;
-class QTableWidget;
 
 namespace ostrel {
 
@@ -65,18 +63,6 @@ class TFormTopTen : public QDialog {
   Q_OBJECT
  public:
   TFormTopTen(const TopTenTable& table, QWidget* parent = nullptr);
-};
-
-class HistoryWindow : public QDialog {
-  Q_OBJECT
- public:
-  HistoryWindow(const std::string& program_folder, QWidget* parent = nullptr);
-
- private:
-  void ShowFile(int row);
-  std::vector<std::vector<std::string>> files_;
-  QListWidget* list_;
-  QTableWidget* table_;
 };
 
 }  // namespace ostrel
