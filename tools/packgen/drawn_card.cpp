@@ -263,8 +263,8 @@ void Figure(QPainter& p, const DrawnStyle& s, int suit, int rank, double w, doub
     p.setBrush(Blend(s.trim, QColor(90, 70, 60), 0.6));
     QPainterPath beard;
     beard.moveTo(head.x() - hr * 0.9, head.y() + hr * 0.2);
-    beard.quadTo(head.x(), head.y() + hr * 2.1, head.x() + hr * 0.9, head.y() + hr * 0.2);
-    beard.quadTo(head.x(), head.y() + hr * 0.9, head.x() - hr * 0.9, head.y() + hr * 0.2);
+    beard.quadTo(head.x(), head.y() + hr * 1.75, head.x() + hr * 0.9, head.y() + hr * 0.2);
+    beard.quadTo(head.x(), head.y() + hr * 1.05, head.x() - hr * 0.9, head.y() + hr * 0.2);
     p.drawPath(beard);
   }
   p.setPen(Qt::NoPen);
