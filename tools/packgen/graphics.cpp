@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QRandomGenerator>
 #include <cmath>
+#include "table/pictures/own_pictures.h"
 
 #include "i18n/language.h"
 #include "i18n/phrases.h"
@@ -251,6 +252,15 @@ void BuildGraphics(Sink& sink) {
   sink.Png("GIcon48History", Icon(1));
   sink.Png("GIcon48WT", StarStrip());
   sink.Png("GTouch", TouchStrip());
+  // The club emblems of the purple verdict window are the program's own animations: rated
+  // games, not signed in, network game.
+  for (const auto& [name, own] :
+       {std::pair{"GifB", "GClubB"}, {"GifF", "GClubF"}, {"GifG", "GClubG"}}) {
+    QFile file(OwnPicturePath(QString::fromLatin1(own)));
+    if (!file.open(QIODevice::ReadOnly))
+      Die(QStringLiteral("the program's %1 is missing").arg(own));
+    sink.Raw(name, PackKind::kGif, file.readAll());
+  }
 }
 
 }  // namespace ostrel::packgen

@@ -2,6 +2,7 @@
 // sources, encoded and written into the pack file. One run builds one pack.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -18,6 +19,8 @@ class Sink {
  public:
   void Png(const std::string& name, const QImage& image);
   void Jpeg(const std::string& name, const QImage& image, int quality = 84);
+  // Data already encoded (a GIF animation), stored as they are.
+  void Raw(const std::string& name, PackKind kind, const QByteArray& bytes);
   bool Write(const std::string& path) const;
   std::size_t Count() const { return writer_.Count(); }
 

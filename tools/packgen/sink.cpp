@@ -29,6 +29,12 @@ void Sink::Add(const std::string& name, PackKind kind, const QImage& image, cons
   }
 }
 
+void Sink::Raw(const std::string& name, PackKind kind, const QByteArray& bytes) {
+  if (!writer_.Add(name, kind, std::vector<std::uint8_t>(bytes.begin(), bytes.end()))) {
+    Die(QStringLiteral("picture %1 cannot go into the pack").arg(name.c_str()));
+  }
+}
+
 void Sink::Png(const std::string& name, const QImage& image) {
   // A light compression: the pictures are small and the build is kept quick.
   const QImage pixels = image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32)

@@ -103,6 +103,10 @@ TEST(BuiltPacks, EveryBackgroundAndThePurpleMenu) {
                      .isNull())
         << name;
   }
+  const auto gif = LoadPackData(kBuilt, QString::fromLatin1(kPackGraphics), QStringLiteral("GifB"),
+                                PackKind::kGif);
+  ASSERT_TRUE(gif);
+  EXPECT_TRUE(gif->startsWith("GIF89a"));
 }
 
 }  // namespace
