@@ -38,6 +38,10 @@ PackFolders ExecutablePackFolders() {
   return {program, QFileInfo(program + QStringLiteral("/..")).absoluteFilePath()};
 }
 
+PackFolders PackFoldersOf(const ProgramFolders& folders) {
+  return {QFile::decodeName(folders.program.c_str()), QFile::decodeName(folders.above.c_str())};
+}
+
 std::unique_ptr<PackReader> OpenPack(const PackFolders& folders, const QString& pack) {
   // A name with a folder in it would reach outside the two folders.
   if (pack.isEmpty() || pack.contains(QLatin1Char('/')) || pack.contains(QLatin1Char('\\'))) {

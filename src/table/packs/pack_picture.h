@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "storage/program_folder.h"
 #include "table/packs/pack_format.h"
 
 namespace ostrel {
@@ -22,6 +23,9 @@ struct PackFolders {
 
 // The folder of the executable and its parent.
 PackFolders ExecutablePackFolders();
+// The program's folders as the storage chose them (beside the executable or in the user's
+// data folder).
+PackFolders PackFoldersOf(const ProgramFolders& folders);
 
 // The first intact copy: program folder, then the folder above; null when neither opens.
 std::unique_ptr<PackReader> OpenPack(const PackFolders& folders, const QString& pack);

@@ -107,6 +107,12 @@ TEST_F(PackLoading, PackInTheFolderAboveIsFound) {
   EXPECT_EQ(faces.symbols.value(QStringLiteral("KresB")).size(), QSize(40, 40));
 }
 
+TEST_F(PackLoading, FoldersOfTheStorage) {
+  const PackFolders folders = PackFoldersOf({"/home/ü/Ostrel4", "/home/ü"});
+  EXPECT_EQ(folders.program, QStringLiteral("/home/ü/Ostrel4"));
+  EXPECT_EQ(folders.above, QStringLiteral("/home/ü"));
+}
+
 TEST_F(PackLoading, ProgramFolderComesFirstAndADamagedCopyCountsAsMissing) {
   Put(folders_.program, kPackCardsA, FaceSetPack(5, Qt::red));
   Put(folders_.above, kPackCardsA, FaceSetPack(5, Qt::green));
