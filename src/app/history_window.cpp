@@ -58,6 +58,10 @@ TFHistory::TFHistory(const std::string& program_folder, HistoryChoice& choice, Q
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setAlternatingRowColors(true);
+  // A ten-character date fits its 65 pixels.
+  QFont small = table_->font();
+  small.setPixelSize(11);
+  table_->setFont(small);
   connect(table_->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int max) {
     table_->setColumnWidth(2, max > 0 ? kPlayerWidthBesideScrollBar : kWidths[2]);
   });
@@ -108,6 +112,9 @@ void TFHistory::ShowFile(int index) {
   choice_.file_number = file.number;
   const std::vector<std::string>& lines = file.info.game_lines;
   table_->setRowCount(static_cast<int>(lines.size()));
+  // Ten characters of a long date format still fit the date's 65 pixels.
+  QFont date_font = table_->font();
+  date_font.setStretch(QFont::Condensed);
   for (int r = 0; r < static_cast<int>(lines.size()); ++r) {
     const HistoryRow h = HistoryRowOf(lines[static_cast<std::size_t>(r)]);
     const std::string cells[kColumns] = {h.time,   h.date,   h.player, h.games,
@@ -117,6 +124,7 @@ void TFHistory::ShowFile(int index) {
       // Figures line up on the right, as they stand in the file.
       const bool figure = c != 2 && c != 6;
       item->setTextAlignment(Qt::AlignVCenter | (figure ? Qt::AlignRight : Qt::AlignLeft));
+      if (c == 1) item->setFont(date_font);
       table_->setItem(r, c, item);
     }
   }

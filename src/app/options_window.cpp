@@ -64,10 +64,12 @@ void MissingGraphicsPack(QWidget* parent) {
 TFormOptions::TFormOptions(Settings& settings, QWidget* parent) : QDialog(parent), s_(settings) {
   setObjectName("TFormOptions");
   setWindowTitle(T("Options"));
-  resize(560, 440);
+  resize(660, 460);
   auto* layout = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);
   pages_->setObjectName("PageControl1");
+  // All nine tabs in sight: a tab hidden behind scroll arrows is a page nobody finds.
+  pages_->setUsesScrollButtons(false);
   pages_->addTab(GeneralPage(), T("General"));
   pages_->addTab(CardsPage(), T("Cards"));
   pages_->addTab(DecksPage(), T("Decks"));
@@ -83,9 +85,9 @@ TFormOptions::TFormOptions(Settings& settings, QWidget* parent) : QDialog(parent
   auto* ok = new TTarvoCardsButton(T("Ok"), this);
   ok->setObjectName("ButtonOk");
   ok->SetColorSB(SkinColour::DGreen);
-  ok->setFixedHeight(30);
+  ok->setFixedSize(140, 30);
   connect(ok, &QAbstractButton::clicked, this, &QDialog::accept);
-  layout->addWidget(ok);
+  layout->addWidget(ok, 0, Qt::AlignHCenter);
   connect(this, &TFormOptions::Changed, this, &TFormOptions::RefreshEnabling);
   RefreshEnabling();
 }

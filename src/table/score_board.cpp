@@ -250,9 +250,19 @@ void PaintSeatLabel(QPainter& p, const Rect& r, const TableScale& t, const FontR
     PaintPlate(p, QRectF(0.5, 0.5, r.w - 1, r.h - 1), r.h / 2.0, LabelBase(label.colour));
   }
   const int height = LabelTextHeight(t, fonts, text);
-  p.setFont(RoleFont(fonts, FontRole::Serif, height, true));
+  QFont font = RoleFont(fonts, FontRole::Serif, height, true);
+  // With the ring at its right end, the text keeps clear of it: a long text ("No
+  // combinations") is narrowed to the room left of the ring rather than run under the star.
+  // Nothing is ever cut; a text too long even narrowed runs past the plate.
+  const bool ring = label.first_hand || label.role != 0;
+  const int room = Scale(t, 128);
+  const int natural = QFontMetrics(font).horizontalAdvance(text);
+  if (ring && natural > room) font.setStretch(std::max(55, 100 * room / natural));
+  p.setFont(font);
   const QFontMetrics fm(p.font());
-  const int x = (Scale(t, 160) - fm.horizontalAdvance(text)) / 2;
+  const int width = fm.horizontalAdvance(text);
+  const int x =
+      ring && width <= room ? Scale(t, 3) + (room - width) / 2 : (Scale(t, 160) - width) / 2;
   const int y = (r.h - fm.height()) / 2 + fm.ascent();
   p.setPen(QColor(0, 0, 0, 110));
   p.drawText(x + 1, y + 1, text);

@@ -1,15 +1,28 @@
-// Takes the pictures of docs/screenshots: the window is driven through a game as the tests
-// drive it, and grabbed at the moments worth showing. Usage: ostrel_screenshots OUT_FOLDER
+// Takes the pictures of docs/screenshots and measures the figures of docs/screenshots/README.md:
+// the window is driven through a game as the tests drive it, and grabbed at the moments worth
+// showing. Usage:
+//   ostrel_screenshots OUT_FOLDER             pictures at window sizes 1 and 5
+//   ostrel_screenshots OUT_FOLDER --size N    pictures at one window size
+//   ostrel_screenshots OUT_FOLDER --pace      time per flight step at every card speed
+//   ostrel_screenshots OUT_FOLDER --figures   start-up, memory and the pace of a deal
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
+#include <QProcess>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 #include <cstdio>
+#include <filesystem>
 
+#include "ai/ai_players.h"
+#include "app/history_window.h"
 #include "app/options_window.h"
+#include "app/text.h"
 #include "app_fixture.h"
 #include "game/rules.h"
+#include "storage/atomic_file.h"
+#include "storage/history.h"
 #include "table/end_game_window.h"
 #include "table/suit_window.h"
 
@@ -20,34 +33,162 @@ namespace {
 
 QString g_out;
 
+void SavePng(const QImage& image, const QString& name) {
+  const QString path = g_out + "/" + name + ".png";
+  const QString full = path + ".full.png";
+  image.convertToFormat(QImage::Format_RGB888).save(full, nullptr, 9);
+  // The gallery stays light (under about 300 KB a picture): 256 colours where they fit, fewer
+  // and undithered for the large window, whose felt would otherwise cost a megabyte.
+  for (const char* colours : {"256", "128", "96", "64", "48", "32"}) {
+    QStringList args{"--force", "--speed=1", "--output", path};
+    if (QByteArray(colours) != "256") args << "--nofs";
+    args << colours << full;
+    if (QProcess::execute("pngquant", args) != 0) QFile::copy(full, path);
+    if (QFileInfo(path).size() <= 300 * 1024) break;
+  }
+  QFile::remove(full);
+}
+
 void Save(QWidget* w, const QString& name) {
   QApplication::processEvents();
-  w->grab()
-      .toImage()
-      .convertToFormat(QImage::Format_RGB888)
-      .save(g_out + "/" + name + ".png", nullptr, 9);
+  SavePng(w->grab().toImage(), name);
+}
+
+// A dialog as it stands over the main window: the window dimmed behind it, the dialog
+// centred with a title bar and a shadow.
+void SaveOver(QWidget* main, QWidget* dialog, const QString& name) {
+  QApplication::processEvents();
+  // The window behind the dialog is softened, as the eye leaves it for the dialog.
+  const QImage sharp = main->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage window =
+      sharp.scaled(sharp.size() / 12, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+          .scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage top = dialog->grab().toImage();
+  const int bar = 26;
+  // A dialog taller or wider than the window gets a larger canvas, the window in its middle.
+  const QSize size(std::max(window.width(), top.width() + 60),
+                   std::max(window.height(), top.height() + bar + 40));
+  QImage base(size, QImage::Format_RGB32);
+  base.fill(QColor(20, 50, 30));
+  QPainter p(&base);
+  p.drawImage((size.width() - window.width()) / 2, (size.height() - window.height()) / 2, window);
+  p.fillRect(base.rect(), QColor(0, 0, 0, 90));
+  const QRect body((base.width() - top.width()) / 2, (base.height() - top.height() + bar) / 2,
+                   top.width(), top.height());
+  const QRect frame = body.adjusted(-1, -bar, 1, 1);
+  p.fillRect(frame.translated(6, 6), QColor(0, 0, 0, 80));
+  QLinearGradient g(frame.topLeft(), frame.topLeft() + QPoint(0, bar));
+  g.setColorAt(0, QColor(150, 20, 20));
+  g.setColorAt(1, QColor(100, 0, 0));
+  p.fillRect(QRect(frame.topLeft(), QSize(frame.width(), bar)), g);
+  p.setPen(Qt::white);
+  QFont f = p.font();
+  f.setBold(true);
+  f.setPixelSize(13);
+  p.setFont(f);
+  p.drawText(QRect(frame.left() + 10, frame.top(), frame.width() - 20, bar),
+             Qt::AlignVCenter | Qt::AlignLeft, dialog->windowTitle());
+  p.drawImage(body.topLeft(), top);
+  p.setPen(QColor(60, 0, 0));
+  p.drawRect(frame.adjusted(0, 0, -1, -1));
+  p.end();
+  SavePng(base, name);
+}
+
+// A few games of the club in the history, so that the history window has something to show.
+void WriteHistory(const std::string& folder) {
+  const std::string history = folder + "/History";
+  std::filesystem::create_directories(history);
+  const HistoryClock clock{[] { return std::time_t{1765370000}; }, LocaleShortDate};
+  const char* names[] = {"Anna", "Boris", "Vera", "Gleb", "Anna", "Dasha", "Boris",
+                         "Anna", "Egor",  "Vera", "Anna", "Gleb", "Dasha", "Boris"};
+  const int results[] = {214, -96, 58, 302, -12, 140, 76, -230, 18, 96, 188, -44, 260, 34};
+  std::vector<std::string> lines;
+  for (int i = 0; i < 14; ++i) {
+    HisStr rec{names[i], 1 + i / 2, results[i], 40.0 + results[i] / 7.0,
+               i % 5 == 3 ? HistoryKind::Lan : HistoryKind::Computer};
+    HistoryClock at = clock;
+    at.now = [i] { return std::time_t{1765370000 + i * 2400}; };
+    lines.push_back(HistoryGameLine(rec, at.now(), at));
+  }
+  const std::vector<std::string> first(lines.begin(), lines.begin() + 4);
+  (void)ReplaceFileAtomically(HistoryFilePath(history, "Ostrel4", 1), HistoryFileBytes(first));
+  (void)ReplaceFileAtomically(HistoryFilePath(history, "Ostrel4", 2), HistoryFileBytes(lines));
+}
+
+bool Idle(TForm1& w) {
+  return !w.Table()->Busy();
+}
+
+void Dialogs(AppFixture& app, const QString& sfx) {
+  TForm1& w = app.Window();
+  {
+    // The recording switched on, to show its page with every control in use.
+    Settings settings = w.AppSettings();
+    settings.SaveGif = true;
+    TFormOptions options(settings, &w);
+    const char* pages[9] = {"general",    "cards",      "decks", "game",  "fonts",
+                            "background", "save-games", "packs", "design"};
+    options.show();
+    for (int i = 0; i < 9; ++i) {
+      options.Pages()->setCurrentIndex(i);
+      SaveOver(&w, &options, QStringLiteral("options-%1").arg(pages[i]) + sfx);
+    }
+    options.hide();
+  }
+  HistoryChoice choice;
+  TFHistory history(app.Folder(), choice, &w);
+  history.show();
+  QApplication::processEvents();
+  SaveOver(&w, &history, "history" + sfx);
+  history.hide();
+  VerdictInput verdict;
+  verdict.place = 1;
+  verdict.result = 214;
+  TFormEndGame end(verdict, &w);
+  end.show();
+  QTest::qWait(1500);  // the verdict animation runs to its last frame
+  SaveOver(&w, &end, "verdict" + sfx);
+  end.hide();
 }
 
 void Shots(int window_size) {
   const QString sfx = QStringLiteral("-size%1").arg(window_size);
   AppFixture app(5);
   TForm1& w = app.Window();
+  WriteHistory(app.Folder());
   w.AppSettings().WindowSize = window_size;
+  w.ApplySettings();
   QTest::qWait(300);
+  // The title screen has one size whatever the window's size.
   if (window_size == 1) Save(&w, "title");
   app.LeaveTitle();
   QTest::qWait(100);
-  Save(&w, "menu" + sfx);
   app.StartAsNewPlayer("Anna");
   app.Settle();
   QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);  // To Begin
-  app.RunUntil([&] { return !w.Table()->Busy() && w.CurrentGame().Record().Phase == 4; }, 5000);
+  app.RunUntil([&] { return Idle(w) && w.CurrentGame().Record().Phase == 4; }, 5000);
   Save(&w, "bidding" + sfx);
+  {
+    TFormMastDeb suit(2, T("Choice trump"), T("Select trump:"), T("Pass"), &w);
+    suit.show();
+    SaveOver(&w, &suit, "suit-window" + sfx);
+  }
   QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);  // To Play
+  bool combinations = false;
+  const auto snap_combinations = [&] {
+    const GameRecord& r = w.CurrentGame().Record();
+    if (!combinations && Idle(w) && r.Phase == kPhaseCombinationsShown &&
+        w.Table()->View()->State().shown_count > 0) {
+      Save(&w, "combinations" + sfx);
+      combinations = true;
+    }
+  };
   app.RunUntil(
       [&] {
         const GameRecord& r = w.CurrentGame().Record();
-        if (!w.Table()->Busy() && r.Phase == kPhaseTrickComplete && r.TrickNumber == 3) return true;
+        if (Idle(w) && r.Phase == kPhaseTrickComplete && r.TrickNumber == 3) return true;
+        snap_combinations();
         PlayerActs(w);
         return false;
       },
@@ -56,8 +197,9 @@ void Shots(int window_size) {
   app.RunUntil(
       [&] {
         const GameRecord& r = w.CurrentGame().Record();
-        if (!w.Table()->Busy() && r.GameOver) return true;
-        if (!w.Table()->Busy() && r.Phase == kPhaseDealOver) {
+        if (Idle(w) && r.GameOver) return true;
+        snap_combinations();
+        if (Idle(w) && r.Phase == kPhaseDealOver) {
           QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);
           return false;
         }
@@ -67,79 +209,138 @@ void Shots(int window_size) {
       60000);
   app.Settle();
   Save(&w, "end-of-game" + sfx);
+  if (!combinations) std::fprintf(stderr, "no combination was shown in this game\n");
+  // Back in the menu, where the player now stands among the club's members.
   QTest::mouseClick(w.Table()->Button8(), Qt::LeftButton);  // Exit to menu
+  app.RunUntil([&] { return w.CurrentScreen() == TForm1::Screen::Menu; }, 3000);
   QTest::qWait(100);
-  Save(&w, "menu-after-game" + sfx);
-  if (window_size == 1) {
-    for (const char* button : {"Button9", "BHistory"}) {
-      app.OnNextDialog([button](QDialog* d) {
-        Save(d, QStringLiteral("window-%1").arg(QLatin1String(button)));
-        d->accept();
-      });
-      QTest::mouseClick(w.Menu()->findChild<QAbstractButton*>(button), Qt::LeftButton);
-    }
-  }
-  if (window_size == 1) {
-    TFormOptions options(w.AppSettings(), &w);
-    options.show();
-    options.Pages()->setCurrentIndex(0);
-    Save(&options, "options-general");
-    options.Pages()->setCurrentIndex(3);
-    Save(&options, "options-game");
-    options.hide();
-    VerdictInput verdict;
-    verdict.place = 1;
-    verdict.result = 214;
-    TFormEndGame end(verdict, &w);
-    end.show();
-    Save(&end, "verdict");
-    end.hide();
-    TFormMastDeb suit(2, "Choice trump", "Select trump:", "Pass", &w);
-    suit.show();
-    Save(&suit, "suit-window");
+  Save(&w, "menu" + sfx);
+  Dialogs(app, sfx);
+}
+
+struct PaceFigures {
+  double ms_per_step = 0;
+  long steps = 0;
+  long flights = 0;
+  double wait_mean_ms = 0;
+  double wait_max_ms = 0;
+  int waits = 0;
+  qint64 deal_ms = 0;
+};
+
+// One whole deal against the computer seats (the real ones) at a card speed: the time per
+// pixel step of the flights, and how long the table stood idle before each step of a computer
+// seat (the main timer's tick plus the seat's choice).
+PaceFigures PaceOfDeal(int speed) {
+  AiPlayers ai(Random(11));
+  AppFixture app(3, /*instant=*/false, &ai);
+  TForm1& w = app.Window();
+  w.AppSettings().CardSpeed = speed;
+  w.AppSettings().SoundOn = false;
+  app.LeaveTitle();
+  app.StartAsNewPlayer("Pace");
+  app.Settle();
+  PaceFigures f;
+  QElapsedTimer clock;
+  clock.start();
+  const auto before = w.Table()->Stats();
+  bool was_busy = w.Table()->Busy();
+  bool player_acted = false;
+  qint64 idle_since = clock.elapsed();
+  double total_wait = 0;
+  app.RunUntil(
+      [&] {
+        const bool busy = w.Table()->Busy();
+        if (was_busy && !busy) idle_since = clock.elapsed();
+        if (!was_busy && busy) {
+          if (!player_acted) {
+            const double waited = double(clock.elapsed() - idle_since);
+            total_wait += waited;
+            f.wait_max_ms = std::max(f.wait_max_ms, waited);
+            ++f.waits;
+          }
+          player_acted = false;
+        }
+        was_busy = busy;
+        const GameRecord& r = w.CurrentGame().Record();
+        if (!busy && (r.Phase == kPhaseDealOver || r.Phase == kPhaseGameOver)) return true;
+        if (!busy && PlayerActs(w)) {
+          player_acted = true;
+          was_busy = w.Table()->Busy();
+        }
+        return false;
+      },
+      240000);
+  const auto after = w.Table()->Stats();
+  f.steps = after.steps - before.steps;
+  f.flights = after.flights - before.flights;
+  f.ms_per_step = f.steps ? (after.ns - before.ns) / 1e6 / f.steps : 0;
+  f.wait_mean_ms = f.waits ? total_wait / f.waits : 0;
+  f.deal_ms = clock.elapsed();
+  return f;
+}
+
+void Pace() {
+  for (int speed = 1; speed <= 6; ++speed) {
+    const PaceFigures f = PaceOfDeal(speed);
+    std::printf("speed %d: %ld flights, %ld steps, %.3f ms per step; deal %lld ms\n", speed,
+                f.flights, f.steps, f.ms_per_step, static_cast<long long>(f.deal_ms));
   }
 }
 
-// The pace of the flights: the cards of the rest of the deal fly at every card speed, and the
-// time per step is printed.
-void Pace() {
-  for (int speed = 1; speed <= 6; ++speed) {
-    AppFixture app(3, /*instant=*/false);
-    TForm1& w = app.Window();
-    w.AppSettings().CardSpeed = speed;
-    app.LeaveTitle();
-    app.StartAsNewPlayer("Pace");
-    app.Settle();
-    QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);
-    app.RunUntil([&] { return !w.Table()->Busy() && w.CurrentGame().Record().Phase == 4; });
-    QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);
-    app.Settle();
-    const auto before = w.Table()->Stats();
-    QElapsedTimer clock;
-    clock.start();
-    QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);  // Buy cards: 8 flights
-    app.Settle(30000);
-    const auto after = w.Table()->Stats();
-    const long steps = after.steps - before.steps;
-    const double ms = (after.ns - before.ns) / 1e6;
-    std::printf(
-        "speed %d: %ld flights, %ld steps, %.1f ms flying, %.3f ms per step; step %lld ms\n", speed,
-        after.flights - before.flights, steps, ms, steps ? ms / steps : 0.0,
-        static_cast<long long>(clock.elapsed()));
+long ResidentKb() {
+  QFile status("/proc/self/status");
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').front().toLong();
   }
+  return -1;
+}
+
+void Figures(const QElapsedTimer& since_main) {
+  {
+    QTemporaryDir dir;
+    AppFixture app(9);
+    QVERIFY(QTest::qWaitForWindowExposed(&app.Window()));
+    QApplication::processEvents();
+    std::printf("start to title screen: %lld ms (from main, offscreen)\n",
+                static_cast<long long>(since_main.elapsed()));
+    app.Window().AppSettings().WindowSize = 5;
+    app.Window().ApplySettings();
+    app.LeaveTitle();
+    app.StartAsNewPlayer("Mem");
+    app.Settle();
+    QTest::mouseClick(app.Window().Table()->Button7(), Qt::LeftButton);
+    app.Settle();
+    std::printf("resident memory in a game at window size 5: %ld KB\n", ResidentKb());
+  }
+  const PaceFigures f = PaceOfDeal(5);
+  std::printf(
+      "deal at card speed 5, sound off: %ld flights, %ld pixel steps, %.3f ms per step; "
+      "computer steps %d, table idle before each: mean %.1f ms, longest %.1f ms; "
+      "deal %lld ms\n",
+      f.flights, f.steps, f.ms_per_step, f.waits, f.wait_mean_ms, f.wait_max_ms,
+      static_cast<long long>(f.deal_ms));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  QElapsedTimer since_main;
+  since_main.start();
   QApplication app(argc, argv);
   g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-  if (argc > 2 && QString::fromLocal8Bit(argv[2]) == "--pace") {
+  const QString mode = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+  if (mode == "--pace") {
     Pace();
     return 0;
   }
+  if (mode == "--figures") {
+    Figures(since_main);
+    return 0;
+  }
   QDir().mkpath(g_out);
-  if (argc > 3 && QString::fromLocal8Bit(argv[2]) == "--size") {
+  if (argc > 3 && mode == "--size") {
     Shots(QString::fromLocal8Bit(argv[3]).toInt());
     return 0;
   }

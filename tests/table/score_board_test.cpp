@@ -41,6 +41,7 @@ class ScoreBoardTest : public QObject {
   void StarPlaces();
   void GameOverTotalsTurnRed();
   void LongLabelTextsShrinkButAreNotCut();
+  void LongLabelTextKeepsClearOfTheRing();
 };
 
 void ScoreBoardTest::TotalTexts_data() {
@@ -131,6 +132,26 @@ void ScoreBoardTest::LongLabelTextsShrinkButAreNotCut() {
   QVERIFY(CountPixels(img, QRect(0, 0, 120, 20), white) +
               CountPixels(img, QRect(280, 0, 120, 20), white) >
           0);
+}
+
+void ScoreBoardTest::LongLabelTextKeepsClearOfTheRing() {
+  const TableScale t = ScaleForWindowSize(1, 0, 0);
+  const FontRoles fonts;
+  const auto white = [](QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; };
+  const auto text_in_ring = [&](const QString& text) {
+    QImage img(160, 20, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    QPainter p(&img);
+    LabelView label;
+    label.text = text;
+    label.role = 2;
+    PaintSeatLabel(p, Rect{0, 0, 160, 20}, t, fonts, label);
+    p.end();
+    return CountPixels(img, QRect(Scale(t, 134), 0, Scale(t, 20), 20), white);
+  };
+  // The ring by itself, then the same ring with the longest label a seat gets in a deal.
+  const int ring_alone = text_in_ring("P");
+  QCOMPARE(text_in_ring("No combinations"), ring_alone);
 }
 
 QTEST_MAIN(ScoreBoardTest)
