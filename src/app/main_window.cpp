@@ -195,10 +195,20 @@ TForm1::TForm1(AppContext context, QWidget* parent)
     gif_->TakeFrame();
     SaveRecording();
   });
+  // A computer seat starts thinking as soon as the table has shown the last step, so that its
+  // choice overlaps the wait for the next tick instead of adding to it; the card is still
+  // played on a tick, which keeps the pace of the table.
+  connect(table_, &TableScreen::Idle, this, [this] {
+    if (!in_game_ || screen_ != Screen::Table || chooser_->Running()) return;
+    if (!chooser_->NeedsChoice(*game_)) return;
+    tick_missed_ = false;
+    choice_progress_.store(0);
+    chooser_->Start(*game_);
+  });
   connect(chooser_.get(), &AsyncChooser::Ready, this, [this] {
     table_->View()->State().panel.progress = -1;
     table_->View()->StateChanged();
-    TableTick();
+    if (tick_missed_) TableTick();
   });
 
   connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -423,6 +433,7 @@ void TForm1::Timer1Timer() {
 void TForm1::TableTick() {
   if (!in_game_ || screen_ != Screen::Table || table_->Busy()) return;
   if (chooser_->Running()) {
+    tick_missed_ = true;
     // A long choice shows its progress over the ten seconds it may take.
     // A choice long enough to be seen shows how far its samples have come.
     if (chooser_->Elapsed() > 300) {
@@ -432,6 +443,7 @@ void TForm1::TableTick() {
     return;
   }
   if (chooser_->NeedsChoice(*game_)) {
+    tick_missed_ = true;
     choice_progress_.store(0);
     chooser_->Start(*game_);
     return;

@@ -135,6 +135,8 @@ class TForm1 : public QWidget {
   std::unique_ptr<Game> game_;
   QTimer timer1_;
   bool table_timer_on_ = false;
+  // A tick came while the computer seat was still choosing: its card is played at once.
+  bool tick_missed_ = false;
   std::atomic<int> choice_progress_{0};
   bool in_game_ = false;
   HistoryChoice history_choice_;

@@ -63,6 +63,7 @@ void TableScreen::Show(const Effect& effect) {
   queue_.push_back(effect);
   if (!running_) {
     running_ = true;
+    emit StepStarted();
     QTimer::singleShot(0, this, &TableScreen::Pump);
   }
 }

@@ -61,6 +61,9 @@ class TableScreen : public QWidget, public TablePort {
   void MessageWanted(QString text);
   void CounterHintWanted(int game_number, int of);
   void Idle();
+  // The first effect of a step arrived at an idle table (the pace of the table is measured
+  // from here to the Idle before it).
+  void StepStarted();
   // A flight has landed: one step of the picture is complete (the game recorder takes it).
   void Landed();
   // The game's sum-up has been shown.

@@ -5,6 +5,7 @@
 //   ostrel_screenshots OUT_FOLDER --size N    pictures at one window size
 //   ostrel_screenshots OUT_FOLDER --pace      time per flight step at every card speed
 //   ostrel_screenshots OUT_FOLDER --figures   start-up, memory and the pace of a deal
+#include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <QtTest>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 
 #include "ai/ai_players.h"
 #include "app/history_window.h"
@@ -218,6 +220,36 @@ void Shots(int window_size) {
   Dialogs(app, sfx);
 }
 
+// The computer seats with a stopwatch: how long their card choices take.
+class TimedPlayers : public ComputerPlayers {
+ public:
+  explicit TimedPlayers(ComputerPlayers& inner) : inner_(inner) {}
+  bool AcceptProposedTrump(const GameRecord& r, int seat) override {
+    return inner_.AcceptProposedTrump(r, seat);
+  }
+  int NameTrumpSuit(const GameRecord& r, int seat) override {
+    return inner_.NameTrumpSuit(r, seat);
+  }
+  int ChooseCard(const GameRecord& r, int seat, const RuleOptions& o) override {
+    QElapsedTimer clock;
+    clock.start();
+    const int card = inner_.ChooseCard(r, seat, o);
+    const double ms = clock.nsecsElapsed() / 1e6;
+    std::lock_guard lock(mutex_);
+    longest_ms_ = std::max(longest_ms_, ms);
+    return card;
+  }
+  double LongestMs() {
+    std::lock_guard lock(mutex_);
+    return longest_ms_;
+  }
+
+ private:
+  ComputerPlayers& inner_;
+  std::mutex mutex_;
+  double longest_ms_ = 0;
+};
+
 struct PaceFigures {
   double ms_per_step = 0;
   long steps = 0;
@@ -226,6 +258,7 @@ struct PaceFigures {
   double wait_max_ms = 0;
   int waits = 0;
   qint64 deal_ms = 0;
+  double choice_max_ms = 0;
 };
 
 // One whole deal against the computer seats (the real ones) at a card speed: the time per
@@ -233,7 +266,8 @@ struct PaceFigures {
 // seat (the main timer's tick plus the seat's choice).
 PaceFigures PaceOfDeal(int speed) {
   AiPlayers ai(Random(11));
-  AppFixture app(3, /*instant=*/false, &ai);
+  TimedPlayers timed(ai);
+  AppFixture app(3, /*instant=*/false, &timed);
   TForm1& w = app.Window();
   w.AppSettings().CardSpeed = speed;
   w.AppSettings().SoundOn = false;
@@ -244,29 +278,27 @@ PaceFigures PaceOfDeal(int speed) {
   QElapsedTimer clock;
   clock.start();
   const auto before = w.Table()->Stats();
-  bool was_busy = w.Table()->Busy();
   bool player_acted = false;
   qint64 idle_since = clock.elapsed();
   double total_wait = 0;
+  QObject::connect(w.Table(), &TableScreen::Idle, [&] { idle_since = clock.elapsed(); });
+  QObject::connect(w.Table(), &TableScreen::StepStarted, [&] {
+    if (!player_acted) {
+      const double waited = double(clock.elapsed() - idle_since);
+      total_wait += waited;
+      f.wait_max_ms = std::max(f.wait_max_ms, waited);
+      ++f.waits;
+    }
+    player_acted = false;
+  });
   app.RunUntil(
       [&] {
         const bool busy = w.Table()->Busy();
-        if (was_busy && !busy) idle_since = clock.elapsed();
-        if (!was_busy && busy) {
-          if (!player_acted) {
-            const double waited = double(clock.elapsed() - idle_since);
-            total_wait += waited;
-            f.wait_max_ms = std::max(f.wait_max_ms, waited);
-            ++f.waits;
-          }
-          player_acted = false;
-        }
-        was_busy = busy;
         const GameRecord& r = w.CurrentGame().Record();
         if (!busy && (r.Phase == kPhaseDealOver || r.Phase == kPhaseGameOver)) return true;
-        if (!busy && PlayerActs(w)) {
+        if (!busy) {
           player_acted = true;
-          was_busy = w.Table()->Busy();
+          if (!PlayerActs(w)) player_acted = false;
         }
         return false;
       },
@@ -277,6 +309,7 @@ PaceFigures PaceOfDeal(int speed) {
   f.ms_per_step = f.steps ? (after.ns - before.ns) / 1e6 / f.steps : 0;
   f.wait_mean_ms = f.waits ? total_wait / f.waits : 0;
   f.deal_ms = clock.elapsed();
+  f.choice_max_ms = timed.LongestMs();
   return f;
 }
 
@@ -286,6 +319,19 @@ void Pace() {
     std::printf("speed %d: %ld flights, %ld steps, %.3f ms per step; deal %lld ms\n", speed,
                 f.flights, f.steps, f.ms_per_step, static_cast<long long>(f.deal_ms));
   }
+}
+
+// Milliseconds since the process was started by the system (10 ms resolution).
+long ProcessAgeMs() {
+  QFile stat("/proc/self/stat"), uptime("/proc/uptime");
+  if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly)) return -1;
+  const QByteArray line = stat.readAll();
+  const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+  if (fields.size() < 20) return -1;
+  const double ticks = sysconf(_SC_CLK_TCK);
+  const double started_s = fields[19].toDouble() / ticks;
+  const double now_s = uptime.readAll().split(' ').front().toDouble();
+  return static_cast<long>((now_s - started_s) * 1000);
 }
 
 long ResidentKb() {
@@ -303,8 +349,8 @@ void Figures(const QElapsedTimer& since_main) {
     AppFixture app(9);
     QVERIFY(QTest::qWaitForWindowExposed(&app.Window()));
     QApplication::processEvents();
-    std::printf("start to title screen: %lld ms (from main, offscreen)\n",
-                static_cast<long long>(since_main.elapsed()));
+    std::printf("start to title screen: %lld ms from main, %ld ms from exec (offscreen)\n",
+                static_cast<long long>(since_main.elapsed()), ProcessAgeMs());
     app.Window().AppSettings().WindowSize = 5;
     app.Window().ApplySettings();
     app.LeaveTitle();
@@ -318,8 +364,8 @@ void Figures(const QElapsedTimer& since_main) {
   std::printf(
       "deal at card speed 5, sound off: %ld flights, %ld pixel steps, %.3f ms per step; "
       "computer steps %d, table idle before each: mean %.1f ms, longest %.1f ms; "
-      "deal %lld ms\n",
-      f.flights, f.steps, f.ms_per_step, f.waits, f.wait_mean_ms, f.wait_max_ms,
+      "longest card choice %.1f ms; deal %lld ms\n",
+      f.flights, f.steps, f.ms_per_step, f.waits, f.wait_mean_ms, f.wait_max_ms, f.choice_max_ms,
       static_cast<long long>(f.deal_ms));
 }
 
