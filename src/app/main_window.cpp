@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "ai/ai_players.h"
+#include "app/game_info_balloon.h"
 #include "app/login_dialog.h"
 #include "app/options_window.h"
 #include "app/small_windows.h"
@@ -182,11 +183,12 @@ TForm1::TForm1(AppContext context, QWidget* parent)
     }
   });
   connect(table_, &TableScreen::CounterHintWanted, this, [this](int number, int of) {
-    const int in_cycle = number % 25 == 0 ? 25 : number % 25;
-    table_->View()->SetPanelBalloon(
-        T("Current game"), {T("General number of game:") + QStringLiteral(" %1").arg(number),
-                            T("Number of round in a current cycle:") +
-                                QStringLiteral(" %1 / %2").arg(in_cycle).arg(of)});
+    GameInfoFacts facts;
+    facts.game_number = number;
+    facts.tournament = of == 1;
+    facts.network = game_->Mode().NetworkMode;
+    table_->View()->SetPanelHint(PanelPlainHint(number, facts.tournament));
+    table_->View()->SetPanelBalloon(T("Current game"), GameInfoBalloonLines(facts));
   });
   gif_ = std::make_unique<GifRecorder>(*messages_);
   connect(table_, &TableScreen::Idle, this, [this] { gif_->TakeFrame(); });

@@ -10,6 +10,7 @@ namespace ostrel {
 
 TableView::TableView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
   SetLayout(MakeTableLayout(ScaleForWindowSize(1, 0, 0)));
 }
 
@@ -42,20 +43,56 @@ void TableView::SetRoundWord(const QString& word) {
 }
 
 void TableView::SetPanelBalloon(const QString& title, const QStringList& lines) {
-  balloon_ = QStringLiteral("<p style='color:#800000'><b>%1</b></p><p style='color:#ff0000'>%2</p>")
-                 .arg(title.toHtmlEscaped(),
-                      lines.join("<br>").toHtmlEscaped().replace("&lt;br&gt;", "<br>"));
+  if (lines.isEmpty()) {
+    balloon_.clear();
+    return;
+  }
+  QStringList escaped;
+  for (const QString& line : lines) escaped << line.toHtmlEscaped();
+  // Dark red title, red lines on pale yellow inside a red border.
+  balloon_ = QStringLiteral(
+                 "<table style='background:#ffffe1; border:1px solid #ff0000' cellpadding='4'>"
+                 "<tr><td><p style='color:#800000'><b>&#x2139; %1</b></p>"
+                 "<p style='color:#ff0000'>%2</p></td></tr></table>")
+                 .arg(title.toHtmlEscaped(), escaped.join(QStringLiteral("<br>")));
+}
+
+void TableView::SetPanelHint(const QString& hint) {
+  hint_ = hint;
+}
+
+void TableView::PointerAt(QPoint pos) {
+  const bool over = layout_.panel.Contains(pos.x(), pos.y());
+  if (over == over_panel_) return;
+  over_panel_ = over;
+  if (!over) {
+    QToolTip::hideText();
+    return;
+  }
+  if (balloon_.isEmpty()) return;
+  const Rect& r = layout_.panel;
+  QToolTip::showText(mapToGlobal(QPoint(r.x, r.y + r.h)), balloon_, this, QRect(r.x, r.y, r.w, r.h),
+                     5000);
+  balloon_opened_ = true;
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event) {
+  PointerAt(event->position().toPoint());
+  QWidget::mouseMoveEvent(event);
+}
+
+void TableView::leaveEvent(QEvent* event) {
+  PointerAt(QPoint(-1, -1));
+  QWidget::leaveEvent(event);
 }
 
 bool TableView::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
+    // The plain hint serves only until the first balloon; the balloon opens by itself.
     const auto* help = static_cast<QHelpEvent*>(event);
     const QPoint p = help->pos();
-    if (!balloon_.isEmpty() && layout_.panel.Contains(p.x(), p.y())) {
-      const Rect& r = layout_.panel;
-      QToolTip::showText(help->globalPos(), balloon_, this, QRect(r.x, r.y, r.w, r.h), 5000);
-    } else {
-      QToolTip::hideText();
+    if (!balloon_opened_ && !hint_.isEmpty() && layout_.panel.Contains(p.x(), p.y())) {
+      QToolTip::showText(help->globalPos(), hint_, this);
     }
     return true;
   }

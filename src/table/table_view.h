@@ -55,8 +55,14 @@ class TableView : public QWidget {
   void SetClothColour(int variant);
   void SetBackVariant(int variant);
   void SetRoundWord(const QString& word);
-  // The balloon over the score panel: its title and lines.
+  // The balloon over the score panel: its title and lines; no lines, no balloon. It opens
+  // when the mouse enters the panel, for five seconds, and closes when the mouse leaves.
   void SetPanelBalloon(const QString& title, const QStringList& lines);
+  // The panel's plain hint, shown until the first balloon has opened.
+  void SetPanelHint(const QString& hint);
+  // The text of the balloon as it shows (rich text), empty when there is none.
+  const QString& PanelBalloon() const { return balloon_; }
+  bool PanelBalloonOpened() const { return balloon_opened_; }
 
   TableState& State() { return state_; }
   const TableState& State() const { return state_; }
@@ -87,10 +93,13 @@ class TableView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
   void RebuildScene();
+  void PointerAt(QPoint pos);
   void PaintHand(QPainter& p, int seat);
   void PaintDeck(QPainter& p);
   void PaintTrick(QPainter& p);
@@ -106,6 +115,9 @@ class TableView : public QWidget {
   int cloth_variant_ = 0;
   QString round_word_ = QStringLiteral("Round:");
   QString balloon_;
+  QString hint_;
+  bool over_panel_ = false;
+  bool balloon_opened_ = false;
   std::vector<Sprite> sprites_;
   int sprite_margin_ = 2;
 };
