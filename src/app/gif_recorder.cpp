@@ -35,6 +35,7 @@ void GifRecorder::Stop() {
   window_ = nullptr;
   frames_ = 0;
   last_ = QImage();
+  encoded_ = QImage();
   stream_.reset();
 }
 
@@ -63,8 +64,11 @@ void GifRecorder::TakeFrame() {
 void GifRecorder::Encode(QImage frame, int delay_ms) {
   if (!stream_) stream_ = std::make_unique<GifStream>(frame.width(), frame.height());
   GifStream* stream = stream_.get();
-  worker_.start(
-      [stream, frame = std::move(frame), delay_ms] { stream->AddFrame(frame, delay_ms); });
+  QImage previous = encoded_;
+  encoded_ = frame;
+  worker_.start([stream, frame = std::move(frame), previous = std::move(previous), delay_ms] {
+    stream->AddFrame(frame, delay_ms, previous);
+  });
 }
 
 QString GifRecorder::FileNameFor(const QDateTime& when) {

@@ -45,6 +45,7 @@ class GifRecorder {
  private:
   QImage Grab() const;
   void Encode(QImage frame, int delay_ms);
+  QImage encoded_;  // the frame stored last, which the next one is stored against
   void ShowPanel(bool on);
 
   MessagePort& messages_;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <string>
 
 struct GifFileType;
@@ -17,8 +18,13 @@ class GifStream {
   GifStream(const GifStream&) = delete;
   GifStream& operator=(const GifStream&) = delete;
 
-  // Frames of another size are scaled to the picture's size. False when giflib refused.
-  bool AddFrame(const QImage& frame, int delay_ms);
+  // Frames of another size are scaled to the picture's size. With the frame before it, only
+  // the rectangle where the two differ is stored: a card table changes a little at a time.
+  // False when giflib refused.
+  bool AddFrame(const QImage& frame, int delay_ms, const QImage& previous = QImage());
+  // The smallest rectangle holding every pixel in which the two frames differ (the whole
+  // frame when there is no frame before, at least one pixel).
+  static QRect ChangedRect(const QImage& frame, const QImage& previous);
   // The whole file; the stream takes no frames afterwards. Empty when anything failed.
   std::string Finish();
   int Frames() const { return frames_; }

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "app/gif_recorder.h"
+#include "app/gif_stream.h"
 #include "app_fixture.h"
 #include "game/rules.h"
 #include "storage/history.h"
@@ -34,6 +35,8 @@ struct Decoded {
   int width = 0;
   int height = 0;
   std::vector<int> delays_cs;
+  std::vector<QRect> areas;  // where each frame's picture lies
+  std::vector<int> transparent;
 };
 
 Decoded Decode(const QString& path) {
@@ -49,6 +52,9 @@ Decoded Decode(const QString& path) {
       GraphicsControlBlock gcb{};
       DGifSavedExtensionToGCB(gif, i, &gcb);
       d.delays_cs.push_back(gcb.DelayTime);
+      d.transparent.push_back(gcb.TransparentColor);
+      const GifImageDesc& desc = gif->SavedImages[i].ImageDesc;
+      d.areas.emplace_back(desc.Left, desc.Top, desc.Width, desc.Height);
     }
   }
   DGifCloseFile(gif, &error);
@@ -81,6 +87,7 @@ class GifRecorderTest : public QObject {
  private slots:
   void FramesDropRepeatsAndTheLastOneShowsLonger();
   void NoMoreThan250Frames();
+  void OnlyTheChangedRectangleIsStored();
   void FileNameIsDateAndTime();
   void UnwritableFolderIsReported();
   void WholeGameIsRecordedAtItsEnd();
@@ -129,6 +136,32 @@ void GifRecorderTest::NoMoreThan250Frames() {
   QCOMPARE(int(d.delays_cs.size()), kGifMaxFrames);
   QCOMPARE(d.delays_cs.front(), 1);
   QCOMPARE(d.delays_cs.back(), kGifLastFrameMs / 10);
+}
+
+void GifRecorderTest::OnlyTheChangedRectangleIsStored() {
+  QTemporaryDir dir;
+  RecordedMessages messages;
+  GifRecorder recorder(messages);
+  Scene scene;
+  QWidget patch(&scene);
+  patch.setGeometry(10, 12, 8, 6);
+  patch.setAutoFillBackground(true);
+  QPalette colour = patch.palette();
+  colour.setColor(QPalette::Window, Qt::yellow);
+  patch.setPalette(colour);
+  patch.hide();
+  recorder.Start(&scene, 1, 100);
+  recorder.TakeFrame();
+  const QImage before = scene.grab().toImage().convertToFormat(QImage::Format_RGB888);
+  patch.show();
+  const QImage after = scene.grab().toImage().convertToFormat(QImage::Format_RGB888);
+  QCOMPARE(GifStream::ChangedRect(after, before), QRect(10, 12, 8, 6));
+  recorder.TakeFrame();
+  const Decoded d = Decode(recorder.Save(dir.path().toStdString()));
+  QVERIFY(d.ok);
+  QCOMPARE(d.areas, (std::vector<QRect>{QRect(0, 0, 64, 40), QRect(10, 12, 8, 6)}));
+  // A partial frame leaves what did not change to the frame before.
+  QCOMPARE(d.transparent, (std::vector<int>{NO_TRANSPARENT_COLOR, 255}));
 }
 
 void GifRecorderTest::FileNameIsDateAndTime() {
