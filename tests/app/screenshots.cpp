@@ -18,6 +18,7 @@
 #include <mutex>
 
 #include "ai/ai_players.h"
+#include "app/gif_stream.h"
 #include "app/history_window.h"
 #include "app/options_window.h"
 #include "app/text.h"
@@ -359,6 +360,16 @@ void Figures(const QElapsedTimer& since_main) {
     QTest::mouseClick(app.Window().Table()->Button7(), Qt::LeftButton);
     app.Settle();
     std::printf("resident memory in a game at window size 5: %ld KB\n", ResidentKb());
+    // Storing one whole frame of the small window in the GIF recording (its worst case).
+    app.Window().AppSettings().WindowSize = 1;
+    app.Window().ApplySettings();
+    const QImage frame = app.Window().grab().toImage().convertToFormat(QImage::Format_RGB888);
+    GifStream stream(frame.width(), frame.height());
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 5; ++i) stream.AddFrame(frame, 100);
+    std::printf("GIF: a whole %dx%d frame takes %.1f ms to store\n", frame.width(), frame.height(),
+                clock.nsecsElapsed() / 5e6);
   }
   const PaceFigures f = PaceOfDeal(5);
   std::printf(
