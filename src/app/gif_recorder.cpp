@@ -1,6 +1,5 @@
 #include "app/gif_recorder.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
@@ -98,8 +97,9 @@ QString GifRecorder::Save(const std::string& program_folder) {
     Stop();
     return {};
   }
+  // The panel paints at once; the event loop is not run here, as the save may come in the
+  // middle of the table's effects.
   ShowPanel(true);
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   Encode(last_, kGifLastFrameMs);
   worker_.waitForDone();
   std::string bytes = stream_->Finish();
