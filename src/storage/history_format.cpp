@@ -71,10 +71,11 @@ std::string HistoryRatingText(double rating) {
   const double scaled = std::round(rating * 100);
   if (!std::isfinite(scaled) || std::fabs(scaled) > 9.9e9) return std::string(10, '*');
   const long long hundredths = static_cast<long long>(scaled);
-  std::string digits = std::to_string(std::llabs(hundredths));
-  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-  digits.insert(digits.size() - 2, ",");
-  if (hundredths < 0) digits.insert(0, "-");
+  const long long magnitude = std::llabs(hundredths);
+  char text[32];
+  std::snprintf(text, sizeof text, "%s%lld,%02lld", hundredths < 0 ? "-" : "", magnitude / 100,
+                magnitude % 100);
+  const std::string digits = text;
   return digits.size() > 10 ? std::string(10, '*') : AlignRight(digits, 10);
 }
 
