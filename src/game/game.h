@@ -103,6 +103,8 @@ class Game {
   void TakeContract(int seat, bool second_round, bool send);
   void EndOfRoundTwo();
   int SortAndCount(int seat);
+  // Puts the card after the seat's last one, re-sorts, and returns where it stands now.
+  int AddToHand(int seat, CardCode card, std::uint8_t order, std::uint8_t points);
   int RemoveFromHand(int seat, CardCode card);
   void DecideTrick();
   bool BellaDue(int seat, CardCode card) const;

@@ -12,6 +12,17 @@ int CardsOf(const Combination& rec) {
 
 }  // namespace
 
+int Game::AddToHand(int seat, CardCode card, std::uint8_t order, std::uint8_t points) {
+  const int slot = record_.CardCount[seat] + 1;
+  record_.Hand[seat][slot] = card;
+  record_.HandOrder[seat][slot] = order;
+  record_.HandPoints[seat][slot] = points;
+  SortAndCount(seat);
+  int landed = 1;
+  while (record_.Hand[seat][landed] != card) ++landed;
+  return landed;
+}
+
 int Game::RemoveFromHand(int seat, CardCode card) {
   for (int p = 1; p <= kHandSlots; ++p) {
     if (record_.Hand[seat][p] != card) continue;
@@ -89,13 +100,7 @@ void Game::TakeBackCombinations(bool send) {
       DrawShown(i - 1);
       const CardCode card = record_.ShownCards[i];
       const Rank rank = *RankOf(card);
-      const int slot = record_.CardCount[seat] + 1;
-      record_.Hand[seat][slot] = card;
-      record_.HandOrder[seat][slot] = NaturalOrder(rank);
-      record_.HandPoints[seat][slot] = CardPoints(rank, false);
-      SortAndCount(seat);
-      int landed = 1;
-      while (record_.Hand[seat][landed] != card) ++landed;
+      const int landed = AddToHand(seat, card, NaturalOrder(rank), CardPoints(rank, false));
       Fly(card, Place{Place::Shown, seat, i}, Place{Place::Hand, seat, landed}, true);
       DrawHand(seat);
       CardMoveSound();

@@ -238,13 +238,8 @@ void Game::DealRest(bool send) {
     for (int k = 0; k < 2; ++k) {
       const int d = 25 + 2 * j + k;
       ++record_.DealPointer;
-      const int slot = record_.CardCount[seat] + 1;
-      record_.Hand[seat][slot] = record_.Deck[d];
-      record_.HandOrder[seat][slot] = record_.DeckOrder[d];
-      record_.HandPoints[seat][slot] = record_.DeckPoints[d];
-      SortAndCount(seat);
-      int landed = 1;
-      while (record_.Hand[seat][landed] != record_.Deck[d]) ++landed;
+      const int landed =
+          AddToHand(seat, record_.Deck[d], record_.DeckOrder[d], record_.DeckPoints[d]);
       Fly(record_.Deck[d], Place{Place::Deck, 0, 0}, Place{Place::Hand, seat, landed}, seat == 4);
       DrawDeck();
       DrawHand(seat);
