@@ -248,13 +248,6 @@ QImage ClubFrame(int f, int n, QColor base) {
   return img;
 }
 
-template <typename Frame>
-QList<QImage> Frames(int n, Frame frame) {
-  QList<QImage> frames;
-  for (int f = 0; f < n; ++f) frames << frame(f, n);
-  return frames;
-}
-
 }  // namespace
 
 void DrawAnimations(Sink& sink) {

@@ -229,13 +229,6 @@ QImage SirenFrame(int f, int n, QColor light) {
   return img;
 }
 
-template <typename Frame>
-QList<QImage> Frames(int n, Frame frame) {
-  QList<QImage> frames;
-  for (int f = 0; f < n; ++f) frames << frame(f, n);
-  return frames;
-}
-
 }  // namespace
 
 void DrawMenuExtras(Sink& sink) {

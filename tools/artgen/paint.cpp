@@ -126,18 +126,6 @@ QPainterPath StarPath(QPointF centre, double outer, double inner, int points) {
   return path;
 }
 
-QImage Canvas(int w, int h, QColor fill) {
-  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-  image.fill(fill);
-  return image;
-}
-
-void Smooth(QPainter& p) {
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.setRenderHint(QPainter::TextAntialiasing);
-}
-
 QLinearGradient GoldGradient(QPointF from, QPointF to) {
   QLinearGradient g(from, to);
   g.setColorAt(0.0, colour::kGoldLight);

@@ -11,6 +11,8 @@
 #include <QRectF>
 #include <QString>
 
+#include "paint_basics.h"
+
 namespace ostrel::artgen {
 
 // Palette: green baize, gold trim, cream paper, deep red and ink.
@@ -45,8 +47,9 @@ QPainterPath SuitPath(Suit suit, const QRectF& box);
 QPainterPath StarPath(QPointF centre, double outer, double inner, int points = 5);
 
 // A transparent ARGB canvas and a painter with smooth drawing switched on.
-QImage Canvas(int w, int h, QColor fill = Qt::transparent);
-void Smooth(QPainter& p);
+using art::Canvas;
+using art::Frames;
+using art::Smooth;
 
 QLinearGradient GoldGradient(QPointF from, QPointF to);
 QLinearGradient Vertical(const QRectF& r, QColor top, QColor bottom);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "table/packs/pack_writer.h"
+#include "tools/artgen/paint_basics.h"
 
 namespace ostrel::packgen {
 
@@ -44,8 +45,8 @@ void BuildBackgrounds(Sink& sink);
 void BuildGraphics(Sink& sink);
 
 // Drawing vocabulary shared by the pictures.
-QImage Canvas(int w, int h, QColor fill = Qt::transparent);
-void Smooth(QPainter& p);
+using art::Canvas;
+using art::Smooth;
 QColor Blend(QColor a, QColor b, double t);
 // Suit 0 hearts, 1 diamonds, 2 clubs, 3 spades, fitted into the box keeping proportions.
 QPainterPath FrenchSuit(int suit, const QRectF& box);

@@ -52,18 +52,6 @@ bool Sink::Write(const std::string& path) const {
   Die(QString::fromStdString(error));
 }
 
-QImage Canvas(int w, int h, QColor fill) {
-  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-  image.fill(fill);
-  return image;
-}
-
-void Smooth(QPainter& p) {
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.setRenderHint(QPainter::TextAntialiasing);
-}
-
 QColor Blend(QColor a, QColor b, double t) {
   auto mix = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
   return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()),
