@@ -1,9 +1,9 @@
 #include "media/voice.h"
 
-#include <QFile>
 #include <array>
 
 #include "i18n/language.h"
+#include "table/packs/pack_names.h"
 
 namespace ostrel {
 
@@ -14,26 +14,11 @@ constexpr Array1<const char*, 4> kSuitPrefix = {"", "Ch", "Bu", "Kr", "Pi"};
 constexpr std::array<const char*, kRankCount> kRankCode = {"07", "08", "09", "10",
                                                            "2J", "3Q", "4K", "5A"};
 
-bool PlainName(const std::string& name) {
-  if (name.empty() || name.size() > 64) return false;
-  for (char c : name) {
-    const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-    if (!ok) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
-std::optional<QByteArray> FolderVoiceSource::Find(const std::string& resource_name) {
-  if (!PlainName(resource_name)) return std::nullopt;  // never a path outside the folder
-  QFile file(QString::fromStdString(folder_ + "/" + resource_name + ".wav"));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return file.readAll();
-}
-
-std::string BuiltVoiceFolder() {
-  return OSTREL_VOICE_DIR;
+std::optional<QByteArray> PackVoiceSource::Find(const std::string& resource_name) {
+  return LoadPackData(folders_, QString::fromLatin1(kPackVoice),
+                      QString::fromStdString(resource_name), PackKind::kWav);
 }
 
 std::string VoiceResourceName(CardCode card, int language) {

@@ -1,6 +1,5 @@
 // Spoken card names. The clips come from the voice pack "TarvoCVoice3.dll" under names such as
-// "Ch4KVoiceEng" (king of hearts, English). Until the pack reader exists, the clips are plain
-// WAV files of those names in a folder; a pack reader replaces the source.
+// "Ch4KVoiceEng" (king of hearts, English), WAV entries of the family's pack container.
 #pragma once
 
 #include <QByteArray>
@@ -9,10 +8,9 @@
 
 #include "game/cards.h"
 #include "media/sound_player.h"
+#include "table/packs/pack_picture.h"
 
 namespace ostrel {
-
-inline constexpr const char* kVoicePackName = "TarvoCVoice3.dll";
 
 // Where the clips of the voice are found by name.
 class VoiceSource {
@@ -22,18 +20,19 @@ class VoiceSource {
   virtual std::optional<QByteArray> Find(const std::string& resource_name) = 0;
 };
 
-// Plain files "<name>.wav" in a folder.
-class FolderVoiceSource : public VoiceSource {
+// The voice pack "TarvoCVoice3.dll" in the program's folder, else in the folder above. The pack
+// is opened for each clip and closed again, so a pack put in or taken away while the program
+// runs counts from the next card on, and no file stays open between cards. A missing or
+// damaged pack, or a clip that fails its check, is simply no clip: the cards stay silent
+// without a message.
+class PackVoiceSource : public VoiceSource {
  public:
-  explicit FolderVoiceSource(std::string folder) : folder_(std::move(folder)) {}
+  explicit PackVoiceSource(PackFolders folders) : folders_(std::move(folders)) {}
   std::optional<QByteArray> Find(const std::string& resource_name) override;
 
  private:
-  std::string folder_;
+  PackFolders folders_;
 };
-
-// The folder the build writes the generated voice into.
-std::string BuiltVoiceFolder();
 
 // The card's picture name, "Voice" and the language's suffix: "Ch4KVoiceEng". Empty for the
 // empty card or a code that is no card; a language outside 0..9 is taken as English.
@@ -44,9 +43,9 @@ class CardSpeaker {
   // A null source: no voice pack.
   CardSpeaker(SoundPlayer& player, VoiceSource* source) : player_(player), source_(source) {}
 
-  // Speaks the card's name in the language. Nothing (false) when there is no voice pack or it
-  // lacks the card; otherwise the milliseconds a waiting call holds the caller (0 in the
-  // background mode).
+  // Speaks the card's name in the language. Nothing (false) when there is no voice pack, it
+  // lacks the card or the clip is damaged (nothing plays then); otherwise the milliseconds a
+  // waiting call holds the caller (0 in the background mode).
   std::optional<int> SpeakCard(CardCode card, int language, bool wait);
 
  private:

@@ -1,13 +1,21 @@
-# The spoken card names, generated with espeak-ng into plain WAV files under the voice pack's
-# resource names ("Ch4KVoiceEng"). Each file is its own build step, so the voice is made once
-# and then kept in the build tree until its text or voice changes.
+# The spoken card names, generated with espeak-ng into WAV clips under the voice pack's resource
+# names ("Ch4KVoiceEng"); tools/packgen packs them into "TarvoCVoice3.dll" beside the other
+# packs. Each clip is its own build step, so the voice is made once and then kept in the build
+# tree until its text or voice changes; the clips are only the pack's material, the program
+# reads the pack.
+#
+# Included by whichever folder comes first (src/media, else tools/packgen); the clips' folder
+# and list are global properties, so the pack builder finds them either way.
+include_guard(GLOBAL)
+
 find_program(OSTREL_ESPEAK espeak-ng)
 if(NOT OSTREL_ESPEAK)
   message(FATAL_ERROR "espeak-ng not found: install the Debian package espeak-ng "
                       "(tools/bootstrap.sh does).")
 endif()
 
-set(voice_dir ${CMAKE_CURRENT_BINARY_DIR}/voice)
+# A fixed place in the build tree, whichever folder includes this file.
+set(voice_dir ${CMAKE_BINARY_DIR}/src/media/voice)
 file(MAKE_DIRECTORY ${voice_dir})
 
 # Suits in the order of the resource prefixes Ch (hearts), Bu (diamonds), Kr (clubs), Pi
@@ -83,5 +91,8 @@ foreach(lang Eng Rus Deu Fra Spa Chi Ita Cze Jap Kor)
   endforeach()
 endforeach()
 
-add_custom_target(ostrel_voice_files ALL DEPENDS ${voice_files}
+# Made when the voice pack asks for them.
+add_custom_target(ostrel_voice_files DEPENDS ${voice_files}
                   COMMENT "The spoken card names are up to date")
+set_property(GLOBAL PROPERTY OSTREL_VOICE_CLIP_DIR ${voice_dir})
+set_property(GLOBAL PROPERTY OSTREL_VOICE_CLIPS ${voice_files})

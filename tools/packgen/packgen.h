@@ -43,6 +43,12 @@ void BuildFaces(Sink& sink, const char* pack, const DeckFolders& decks);
 void BuildBacks(Sink& sink);
 void BuildBackgrounds(Sink& sink);
 void BuildGraphics(Sink& sink);
+// The calendar: the month pictures, then the holiday emblems.
+void BuildCalendar(Sink& sink);
+void BuildCalendarMonths(Sink& sink);
+void BuildRadioLogos(Sink& sink);
+// The spoken card names, "<name>.wav" in the folder, every card in every language.
+void BuildVoice(Sink& sink, const QString& clip_folder);
 
 // Drawing vocabulary shared by the pictures.
 using art::Canvas;

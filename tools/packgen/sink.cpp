@@ -31,7 +31,7 @@ void Sink::Add(const std::string& name, PackKind kind, const QImage& image, cons
 
 void Sink::Raw(const std::string& name, PackKind kind, const QByteArray& bytes) {
   if (!writer_.Add(name, kind, std::vector<std::uint8_t>(bytes.begin(), bytes.end()))) {
-    Die(QStringLiteral("picture %1 cannot go into the pack").arg(name.c_str()));
+    Die(QStringLiteral("entry %1 cannot go into the pack").arg(name.c_str()));
   }
 }
 

@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
-#include <set>
+#include <functional>
 
 #include "media/voice.h"
 #include "qt_app.h"
+#include "table/packs/pack_names.h"
+#include "table/packs/pack_writer.h"
 
 namespace ostrel {
 namespace {
-
-using testing::View;
-
-constexpr const char* kSuffixes[] = {"Eng", "Rus", "Deu", "Fra", "Spa",
-                                     "Chi", "Ita", "Cze", "Jap", "Kor"};
 
 class Counting : public AudioOutput {
  public:
@@ -45,70 +43,154 @@ TEST(VoiceTest, ResourceNamesFollowThePacksScheme) {
   EXPECT_EQ(VoiceResourceName(CardCode{'7', kNoSuit}, 0), "");
 }
 
-TEST(VoiceTest, TheBuiltVoiceHasEveryCardInEveryLanguage) {
-  std::set<std::string> names;
-  for (int language = 0; language < 10; ++language) {
-    for (int number = 1; number <= kDeckSize; ++number) {
-      const std::string name = VoiceResourceName(DeckTableCard(number), language);
-      ASSERT_TRUE(name.ends_with(kSuffixes[language])) << name;
-      names.insert(name);
-      std::ifstream in(BuiltVoiceFolder() + "/" + name + ".wav", std::ios::binary);
-      const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-      std::string error;
-      const auto info = ReadWavInfo(bytes, &error);
-      ASSERT_TRUE(info) << name << ": " << error;
-      EXPECT_GE(info->LengthMs(), 300) << name;
-      EXPECT_LE(info->LengthMs(), 4000) << name;
-    }
-  }
-  EXPECT_EQ(names.size(), 320u);
-  // Nothing else lies in the folder: a misspelt name would leave a card silent.
-  int files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(BuiltVoiceFolder())) {
-    EXPECT_TRUE(names.contains(entry.path().stem().string())) << entry.path();
-    ++files;
-  }
-  EXPECT_EQ(files, 320);
+// A mono 16-bit clip of silence at 22050 Hz lasting `ms`.
+std::vector<std::uint8_t> Wav(int ms) {
+  const std::uint32_t data = 22050 * 2 * static_cast<std::uint32_t>(ms) / 1000;
+  std::vector<std::uint8_t> b(44 + data, 0);
+  auto text = [&](std::size_t at, const char* s) {
+    for (std::size_t i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(s[i]);
+  };
+  auto le = [&](std::size_t at, std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+  };
+  text(0, "RIFF");
+  le(4, 36 + data, 4);
+  text(8, "WAVE");
+  text(12, "fmt ");
+  le(16, 16, 4);
+  le(20, 1, 2);          // PCM
+  le(22, 1, 2);          // mono
+  le(24, 22050, 4);      // samples a second
+  le(28, 22050 * 2, 4);  // bytes a second
+  le(32, 2, 2);
+  le(34, 16, 2);
+  text(36, "data");
+  le(40, data, 4);
+  return b;
 }
 
-TEST(VoiceTest, SpeakCardPlaysFromTheSourceAndSaysFalseWithoutIt) {
-  testing::EnsureQtApp();
-  int starts = 0;
-  SoundPlayer player([] { return false; }, std::make_unique<Counting>(starts));
-  FolderVoiceSource built(BuiltVoiceFolder());
-  CardSpeaker speaker(player, &built);
-  const CardCode king_of_hearts = MakeCard(Rank::King, 1);
+std::vector<std::uint8_t> Pack(const std::string& name, PackKind kind,
+                               std::vector<std::uint8_t> data) {
+  PackWriter writer;
+  EXPECT_TRUE(writer.Add(name, kind, std::move(data)));
+  return writer.Bytes();
+}
+
+void Put(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+}
+
+// A temporary "program folder" inside a temporary folder above it, each of which may hold a
+// copy of the voice pack.
+class PackVoiceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::EnsureQtApp();
+    ASSERT_TRUE(QDir(root_.path()).mkdir(QStringLiteral("app")));
+  }
+  std::string Program() const { return (root_.path() + QStringLiteral("/app")).toStdString(); }
+  std::string Above() const { return root_.path().toStdString(); }
+  PackFolders Folders() const {
+    return {QString::fromStdString(Program()), QString::fromStdString(Above())};
+  }
+  static std::string InFolder(const std::string& folder) { return folder + "/" + kPackVoice; }
+
+  QTemporaryDir root_;
+  int starts_ = 0;
   // Spoken names answer a click, not the game: they play with the effects switched off too.
-  const auto held = speaker.SpeakCard(king_of_hearts, 2, true);
-  ASSERT_TRUE(held);
-  EXPECT_GT(*held, 300);
-  EXPECT_EQ(speaker.SpeakCard(king_of_hearts, 2, false), 0);
-  EXPECT_EQ(starts, 2);
+  SoundPlayer player_{[] { return false; }, std::make_unique<Counting>(starts_)};
+  const CardCode king_of_hearts_ = MakeCard(Rank::King, 1);
+};
 
-  QTemporaryDir empty;
-  FolderVoiceSource nothing(empty.path().toStdString());
-  CardSpeaker no_files(player, &nothing);
-  EXPECT_FALSE(no_files.SpeakCard(king_of_hearts, 0, false));
-  CardSpeaker no_pack(player, nullptr);
-  EXPECT_FALSE(no_pack.SpeakCard(king_of_hearts, 0, false));
-  EXPECT_FALSE(speaker.SpeakCard(kEmptyCard, 0, false));
-  // A damaged clip is not played.
-  std::ofstream(empty.path().toStdString() + "/Ch4KVoiceEng.wav") << "RIFF";
-  EXPECT_FALSE(no_files.SpeakCard(king_of_hearts, 0, false));
-  EXPECT_EQ(starts, 2);
+TEST_F(PackVoiceTest, SpeaksFromAnIntactPackAndStaysSilentOtherwise) {
+  const auto good = Pack("Ch4KVoiceEng", PackKind::kWav, Wav(500));
+  using Setup = std::function<void(const std::string& program, const std::string& above)>;
+  const struct {
+    const char* what;
+    Setup setup;
+    bool speaks;
+  } cases[] = {
+      {"in the program folder", [&](auto& program, auto&) { Put(InFolder(program), good); }, true},
+      {"only in the folder above", [&](auto&, auto& above) { Put(InFolder(above), good); }, true},
+      {"damaged beside the program, intact above",
+       [&](auto& program, auto& above) {
+         Put(InFolder(program), {'O', 'S', 'T', 'R', 'P', 'A', 'C', 'K', 9});
+         Put(InFolder(above), good);
+       },
+       true},
+      {"no pack anywhere", [](auto&, auto&) {}, false},
+      {"a truncated pack",
+       [&](auto& program, auto&) {
+         Put(InFolder(program), std::vector<std::uint8_t>(good.begin(), good.end() - 100));
+       },
+       false},
+      {"a file that is no pack", [&](auto& program, auto&) { Put(InFolder(program), Wav(500)); },
+       false},
+      {"a pack without the card",
+       [&](auto& program, auto&) {
+         Put(InFolder(program), Pack("Ch3QVoiceEng", PackKind::kWav, Wav(500)));
+       },
+       false},
+      {"the clip stored as a picture",
+       [&](auto& program, auto&) {
+         Put(InFolder(program), Pack("Ch4KVoiceEng", PackKind::kPng, Wav(500)));
+       },
+       false},
+      {"a clip that fails its CRC",
+       [&](auto& program, auto&) {
+         auto bytes = good;
+         bytes.back() ^= 0x5A;
+         Put(InFolder(program), bytes);
+       },
+       false},
+      {"an intact entry that is no WAV",
+       [&](auto& program, auto&) {
+         Put(InFolder(program), Pack("Ch4KVoiceEng", PackKind::kWav, {'R', 'I', 'F', 'F'}));
+       },
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove(InFolder(Program()));
+    std::filesystem::remove(InFolder(Above()));
+    c.setup(Program(), Above());
+    starts_ = 0;
+    PackVoiceSource source(Folders());
+    CardSpeaker speaker(player_, &source);
+    const auto held = speaker.SpeakCard(king_of_hearts_, 0, true);
+    EXPECT_EQ(held, c.speaks ? std::optional<int>(500) : std::nullopt);
+    EXPECT_EQ(starts_, c.speaks ? 1 : 0);
+  }
 }
 
-TEST(VoiceTest, FolderSourceTakesOnlyPlainNames) {
-  QTemporaryDir dir;
-  const std::string inner = dir.path().toStdString() + "/inner";
-  std::filesystem::create_directory(inner);
-  std::ofstream(dir.path().toStdString() + "/Secret.wav") << "x";
-  std::ofstream(inner + "/Ch4KVoiceEng.wav") << "y";
-  FolderVoiceSource source(inner);
+TEST_F(PackVoiceTest, ThePackIsReadAtEachCardAndNotKeptOpen) {
+  PackVoiceSource source(Folders());
+  CardSpeaker speaker(player_, &source);
+  EXPECT_FALSE(speaker.SpeakCard(king_of_hearts_, 0, true));
+  // A pack put in while the program runs serves the next card; in the background mode the
+  // caller is not held.
+  Put(InFolder(Above()), Pack("Ch4KVoiceEng", PackKind::kWav, Wav(500)));
+  EXPECT_EQ(speaker.SpeakCard(king_of_hearts_, 0, false), 0);
+  EXPECT_EQ(speaker.SpeakCard(king_of_hearts_, 0, true), 500);
+  std::filesystem::remove(InFolder(Above()));
+  EXPECT_FALSE(speaker.SpeakCard(king_of_hearts_, 0, true));
+  EXPECT_EQ(starts_, 2);
+}
+
+TEST_F(PackVoiceTest, OnlyTheCardsNamesAreAnswered) {
+  Put(InFolder(Program()), Pack("Ch4KVoiceEng", PackKind::kWav, Wav(500)));
+  PackVoiceSource source(Folders());
   EXPECT_TRUE(source.Find("Ch4KVoiceEng"));
-  for (const char* name : {"../Secret", "", "Ch4K VoiceEng", "/etc/passwd"}) {
+  for (const char* name : {"", "ch4kvoiceeng", "../app/Ch4KVoiceEng", "Ch4KVoiceEng.wav"}) {
     EXPECT_FALSE(source.Find(name)) << name;
   }
+  CardSpeaker no_pack(player_, nullptr);
+  EXPECT_FALSE(no_pack.SpeakCard(king_of_hearts_, 0, false));
+  CardSpeaker speaker(player_, &source);
+  EXPECT_FALSE(speaker.SpeakCard(kEmptyCard, 0, false));
+  EXPECT_EQ(starts_, 0);
 }
 
 }  // namespace

@@ -1,8 +1,14 @@
 // The packs the build makes: every face set, back set and background loads from them with the
-// names and sizes the table expects, and the borrowed cards come from the lending set.
+// names and sizes the table expects, and the borrowed cards come from the lending set; every
+// card is spoken in every language, and the calendar pictures and radio logos decode at their
+// sizes.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
 
 #include "table/packs/card_images.h"
 #include "table/packs/pack_names.h"
@@ -11,6 +17,39 @@ namespace ostrel {
 namespace {
 
 const PackFolders kBuilt{QString::fromUtf8(OSTREL_BUILT_PACKS_DIR), QString()};
+
+std::uint32_t Le(const std::vector<std::uint8_t>& b, std::size_t at, int bytes) {
+  std::uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | b[at + static_cast<std::size_t>(i)];
+  return v;
+}
+
+// The length in milliseconds of an uncompressed PCM clip the player can take (mono or stereo,
+// 8 or 16 bits), with its data chunk inside the bytes; nothing for anything else.
+std::optional<int> PcmLengthMs(const std::vector<std::uint8_t>& b) {
+  auto text = [&](std::size_t at, const char* s) {
+    return b.size() >= at + 4 && std::equal(s, s + 4, b.begin() + static_cast<long>(at));
+  };
+  if (!text(0, "RIFF") || !text(8, "WAVE")) return std::nullopt;
+  std::uint32_t bytes_a_second = 0;
+  for (std::size_t at = 12; at + 8 <= b.size();) {
+    const std::uint32_t size = Le(b, at + 4, 4);
+    if (size > b.size() - at - 8) return std::nullopt;
+    if (text(at, "fmt ")) {
+      const std::uint32_t channels = Le(b, at + 10, 2), bits = Le(b, at + 22, 2);
+      if (size < 16 || Le(b, at + 8, 2) != 1 || channels < 1 || channels > 2 ||
+          (bits != 8 && bits != 16)) {
+        return std::nullopt;
+      }
+      bytes_a_second = Le(b, at + 12, 4) * channels * bits / 8;
+    } else if (text(at, "data")) {
+      if (bytes_a_second == 0) return std::nullopt;
+      return static_cast<int>(std::uint64_t{size} * 1000 / bytes_a_second);
+    }
+    at += 8 + size + (size & 1);
+  }
+  return std::nullopt;
+}
 
 TEST(BuiltPacks, EveryFaceSetAtEverySizeClass) {
   for (double scale : {1.0, 1.3, 2.0}) {
@@ -107,6 +146,82 @@ TEST(BuiltPacks, EveryBackgroundAndThePurpleMenu) {
                                 PackKind::kGif);
   ASSERT_TRUE(gif);
   EXPECT_TRUE(gif->startsWith("GIF89a"));
+}
+
+TEST(BuiltPacks, EveryCardIsSpokenInEveryLanguage) {
+  auto voice = OpenPack(kBuilt, QString::fromLatin1(kPackVoice));
+  ASSERT_TRUE(voice);
+  std::set<std::string> names;
+  for (const char* language :
+       {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Jap", "Kor"}) {
+    for (const char* suit : kSuitPrefixes) {
+      for (const char* rank : {"07", "08", "09", "10", "2J", "3Q", "4K", "5A"}) {
+        const std::string name = std::string(suit) + rank + "Voice" + language;
+        names.insert(name);
+        const PackEntry* entry = voice->Find(name);
+        ASSERT_TRUE(entry) << name;
+        EXPECT_EQ(entry->kind, PackKind::kWav) << name;
+        const auto bytes = voice->Read(*entry);
+        ASSERT_TRUE(bytes) << name;
+        const auto length = PcmLengthMs(*bytes);
+        ASSERT_TRUE(length) << name << " is no playable WAV";
+        EXPECT_GE(*length, 300) << name;
+        EXPECT_LE(*length, 4000) << name;
+      }
+    }
+  }
+  EXPECT_EQ(names.size(), 320u);
+  // Nothing else in the pack: a misspelt name would leave a card silent.
+  EXPECT_EQ(voice->Entries().size(), names.size());
+}
+
+TEST(BuiltPacks, CalendarPicturesAndRadioLogosDecodeAtTheirSizes) {
+  const struct {
+    const char* pack;
+    std::vector<std::string> names;
+    PackKind kind;
+    QSize size;
+    bool alpha;
+  } groups[] = {
+      {kPackCalendar,
+       {"Calendar01", "Calendar02", "Calendar03", "Calendar04", "Calendar05", "Calendar06",
+        "Calendar07", "Calendar08", "Calendar09", "Calendar10", "Calendar11", "Calendar12"},
+       PackKind::kJpeg,
+       QSize(300, 200),
+       false},
+      {kPackCalendar,
+       {"HolidayNewYear", "HolidaySpring", "HolidayMidsummer", "HolidayHarvest",
+        "HolidayWinterLights"},
+       PackKind::kPng,
+       QSize(160, 160),
+       true},
+      {kPackRadioLogos,
+       {"RRADIO_LOGO_AVTORADIO", "RRADIO_LOGO_NONE", "RRADIO_LOGO_POP", "RRADIO_LOGO_ROCK",
+        "RRADIO_LOGO_JAZZ", "RRADIO_LOGO_CLASSIC", "RRADIO_LOGO_NEWS", "RRADIO_LOGO_DANCE",
+        "RRADIO_LOGO_LOUNGE", "RRADIO_LOGO_FOLK"},
+       PackKind::kPng,
+       QSize(120, 60),
+       true},
+  };
+  std::map<std::string, std::size_t> listed;
+  for (const auto& group : groups) {
+    auto reader = OpenPack(kBuilt, QString::fromLatin1(group.pack));
+    ASSERT_TRUE(reader) << group.pack;
+    std::vector<QImage> seen;
+    for (const std::string& name : group.names) {
+      const QImage image = ReadPackPicture(*reader, QString::fromStdString(name), group.kind);
+      ASSERT_FALSE(image.isNull()) << name;
+      EXPECT_EQ(image.size(), group.size) << name;
+      EXPECT_EQ(image.hasAlphaChannel(), group.alpha) << name;
+      // Each its own picture, not one drawn twice under two names.
+      for (const QImage& other : seen) EXPECT_NE(image, other) << name;
+      seen.push_back(image);
+    }
+    listed[group.pack] += group.names.size();
+  }
+  for (const auto& [pack, count] : listed) {
+    EXPECT_EQ(OpenPack(kBuilt, QString::fromStdString(pack))->Entries().size(), count) << pack;
+  }
 }
 
 }  // namespace
