@@ -35,6 +35,12 @@ int main(int argc, char** argv) {
   }
   ostrel::AppContext context;
   context.program_folder = folders->program;
+  // The site the packs and the song list come from: "--site http://host:port" or OSTREL_SITE.
+  context.site = qEnvironmentVariable("OSTREL_SITE");
+  const QStringList args = QCoreApplication::arguments();
+  if (const qsizetype i = args.indexOf(QStringLiteral("--site")); i >= 0 && i + 1 < args.size()) {
+    context.site = args[i + 1];
+  }
   ostrel::TForm1 window(context);
   if (!window.StartedWell()) {
     QMessageBox::critical(nullptr, ostrel::T("Ostrel-Quartet"), window.StartError());

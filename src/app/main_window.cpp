@@ -19,6 +19,7 @@
 #include "game/cp1251.h"
 #include "game/rules.h"
 #include "i18n/language.h"
+#include "net/http_client.h"
 #include "storage/club_store.h"
 #include "storage/club_update.h"
 #include "table/end_game_window.h"
@@ -100,7 +101,8 @@ TForm1::TForm1(AppContext context, QWidget* parent)
     own_sounds_ = std::make_unique<MediaSounds>(settings_);
     sounds_ = own_sounds_.get();
     if (context_.music) {
-      voice_ = std::make_unique<FolderVoiceSource>(BuiltVoiceFolder());
+      voice_ = std::make_unique<PackVoiceSource>(context_.packs ? *context_.packs
+                                                                : ExecutablePackFolders());
       speaker_ = std::make_unique<CardSpeaker>(own_sounds_->Player(), voice_.get());
     }
   }
@@ -123,6 +125,8 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   }
   chooser_ = std::make_unique<AsyncChooser>(*players);
   random_ = std::make_unique<Random>(seed);
+  pictures_ = std::make_unique<WindowPictures>(
+      context_.packs ? *context_.packs : ExecutablePackFolders(), seed ^ 0x5DEECE66DULL);
   messages_ = std::make_unique<Messages>(this);
   finish_ = std::make_unique<Finish>(*this);
 
@@ -138,6 +142,14 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   menu_ = new MenuScreen(this);
   table_ = new TableScreen(*sounds_, this);
   menu_->hide();
+  SongButtonsSetup song_setup;
+  song_setup.site = context_.site.toStdString();
+  song_setup.fetch = [](const std::string& url) -> std::optional<std::string> {
+    HttpResult r = HttpGet(url);
+    if (!r.ok) return std::nullopt;
+    return std::move(r.body);
+  };
+  songs_ = new SongButtons(this, std::move(song_setup));
   table_->hide();
   game_ = std::make_unique<Game>(*table_, *chooser_, *random_);
   game_->SetFinishPort(finish_.get());
@@ -177,6 +189,8 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   });
   connect(table_, &TableScreen::SuitWindowWanted, this, &TForm1::OpenSuitWindow);
   connect(table_, &TableScreen::CardRightPressed, this, &TForm1::SpeakCardAt);
+  connect(table_, &TableScreen::DealStarted, this,
+          [this] { table_->View()->SetBackVariant(pictures_->DealBack(settings_)); });
   connect(table_, &TableScreen::MessageWanted, this, [this](const QString& text) {
     if (QApplication::platformName() != QLatin1String("offscreen")) {
       QMessageBox::information(this, T("Ostrel-Quartet"), BoxText(text));
@@ -309,8 +323,9 @@ void TForm1::ApplySettings() {
       if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().topLeft());
     }
+    ApplyPictures(scale.s);
     menu_->SetTableScale(scale);
-    table_->SetTableLayout(MakeTableLayout(scale));
+    table_->SetTableLayout(MakeTableLayout(scale, pictures_->NarrowCards()));
   }
   FontRoles fonts;
   fonts.face = {FromUtf8(settings_.FontLarge), FromUtf8(settings_.FontSmall),
@@ -319,8 +334,6 @@ void TForm1::ApplySettings() {
                  settings_.ScaleSpecial2};
   table_->View()->SetFonts(fonts);
   table_->View()->SetClothColour(settings_.BackgroundColour);
-  // The program's own backs change with the day of the week unless one back is wished.
-  table_->View()->SetBackVariant(settings_.AlwaysOneBack ? 1 : QDate::currentDate().dayOfWeek());
   table_->View()->SetRoundWord(T("Round:"));
   table_->SetCardSpeed(settings_.CardSpeed);
   game_->Mode().SoundOn = settings_.SoundOn;
@@ -330,6 +343,7 @@ void TForm1::ApplySettings() {
   menu_->SetPictureSuffix(QString::fromLatin1(suffix.data(), qsizetype(suffix.size())));
   menu_->SetNetworkClub(settings_.Multiplayer);
   RefreshChampions();
+  UpdateSongButtons();
   for (QAction* a : popup_->actions()) {
     if (a->objectName() == "GenCount") a->setText(T("General score"));
     if (a->objectName() == "Quit") a->setText(T("Exit to menu"));
@@ -337,6 +351,21 @@ void TForm1::ApplySettings() {
     if (a->objectName() == "MSpeed") a->setText(T("Speed"));
     if (a->objectName() == "Help") a->setText(T("Help"));
     if (a->objectName() == "About") a->setText(T("About"));
+  }
+}
+
+// The pictures of the chosen sets; a pack that is missing is named in a message, and the
+// program's own set takes its place in the settings as well.
+void TForm1::ApplyPictures(double scale) {
+  const PackOutcome outcome = pictures_->Refresh(settings_, scale);
+  table_->View()->SetCardPictures(pictures_->Cards());
+  table_->View()->SetBackground(pictures_->TableBackground());
+  menu_->SetBackground(pictures_->MenuBackground());
+  if (!in_game_) table_->View()->SetBackVariant(pictures_->DealBack(settings_));
+  for (const QString& message : outcome.messages) {
+    QMessageBox box(QMessageBox::Warning, T("Ostrel-Quartet"), message, QMessageBox::Ok, this);
+    box.setObjectName("MissingPack");
+    RunDialog(box);
   }
 }
 
@@ -375,6 +404,7 @@ void TForm1::ShowMenu() {
   change_name_->setEnabled(false);
   RefreshChampions();
   menu_->show();
+  UpdateSongButtons();
   timer1_.setInterval(20);
   timer1_.start();
   if (music_ && !music_->Playing()) Music(true);
@@ -386,6 +416,13 @@ void TForm1::ShowTable() {
   menu_->hide();
   table_->show();
   table_->raise();
+  UpdateSongButtons();
+}
+
+// The song buttons show from a drawing scale of 1.5 on, never over the title screen, and
+// stay above whichever screen is raised.
+void TForm1::UpdateSongButtons() {
+  if (songs_) songs_->SetVisibleFor(CurrentScale().s, screen_ == Screen::Title);
 }
 
 void TForm1::StartWithSeat(int seat) {
@@ -559,9 +596,16 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
 
 void TForm1::OpenOptions() {
   sounds_->Play("WOpenFo", false);
-  TFormOptions options(settings_, this);
-  connect(&options, &TFormOptions::Changed, this, [this] {
+  OptionsContext context;
+  context.packs = pictures_->Folders();
+  context.site = context_.site;
+  context.play_sound = [this](const std::string& name) { sounds_->Play(name, false); };
+  TFormOptions options(settings_, std::move(context), this);
+  connect(&options, &TFormOptions::PacksArrived, this, [this] { pictures_->Invalidate(); });
+  connect(&options, &TFormOptions::Changed, this, [this, &options] {
     ApplySettings();
+    // A set whose pack is missing has fallen back: the lists show what is in use.
+    options.SyncFromSettings();
     if (music_ && settings_.MusicOn != music_->Playing()) Music(settings_.MusicOn);
   });
   RunDialog(options);

@@ -14,9 +14,11 @@
 #include "app/gif_recorder.h"
 #include "app/history_window.h"
 #include "app/menu_screen.h"
+#include "app/song_buttons.h"
 #include "app/sound_port.h"
 #include "app/table_screen.h"
 #include "app/title_screen.h"
+#include "app/window_pictures.h"
 #include "game/game.h"
 #include "media/music_player.h"
 #include "media/voice.h"
@@ -38,6 +40,10 @@ struct AppContext {
   int table_tick_ms = 0;   // the table's timer period instead of the game's (tests)
   // Answers the confirmation questions (tests); unset: ask the user.
   std::function<bool(const QString&)> confirm;
+  // Where the packs are looked for; unset: beside the program and in the folder above.
+  std::optional<PackFolders> packs;
+  // The site the packs are downloaded from and the song list is read from; empty: none.
+  QString site;
 };
 
 class TForm1 : public QWidget {
@@ -58,6 +64,7 @@ class TForm1 : public QWidget {
   GifRecorder& Recorder() { return *gif_; }
   Game& CurrentGame() { return *game_; }
   Settings& AppSettings() { return settings_; }
+  const WindowPictures& Pictures() const { return *pictures_; }
   QMenu* PopupMenu1() { return popup_; }
   QAction* QuitAction() { return quit_; }
   QTimer& Timer1() { return timer1_; }
@@ -106,6 +113,8 @@ class TForm1 : public QWidget {
   void StartRecording();
   void SaveRecording();
   void Music(bool on);
+  void ApplyPictures(double scale);
+  void UpdateSongButtons();
   void SpeakCardAt(QPoint pos);
   TableScale CurrentScale() const;
 
@@ -119,12 +128,14 @@ class TForm1 : public QWidget {
 
   std::unique_ptr<MediaSounds> own_sounds_;
   std::unique_ptr<MusicPlayer> music_;
-  std::unique_ptr<FolderVoiceSource> voice_;
+  std::unique_ptr<PackVoiceSource> voice_;
   std::unique_ptr<CardSpeaker> speaker_;
   SoundPort* sounds_;
   std::unique_ptr<ComputerPlayers> own_players_;
   std::unique_ptr<AsyncChooser> chooser_;
   std::unique_ptr<Random> random_;
+  std::unique_ptr<WindowPictures> pictures_;
+  SongButtons* songs_ = nullptr;
   std::unique_ptr<Messages> messages_;
   std::unique_ptr<Finish> finish_;
   std::unique_ptr<GifRecorder> gif_;

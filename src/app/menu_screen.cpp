@@ -94,9 +94,20 @@ void MenuScreen::SetChampions(const QString& header, const QStringList& rows) {
 void MenuScreen::SetTableScale(const TableScale& scale) {
   scale_ = scale;
   setFixedSize(scale.client_w, scale.client_h);
-  cloth_ = PictureSized("PngMenu1", size());
-  if (cloth_.isNull()) cloth_ = cards_.Cloth(size(), 0);
+  SetBackground(background_);
   Relayout();
+}
+
+void MenuScreen::SetBackground(const QImage& background) {
+  background_ = background;
+  if (!background.isNull()) {
+    cloth_ = QPixmap::fromImage(
+        background.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  } else {
+    cloth_ = PictureSized("PngMenu1", size());
+    if (cloth_.isNull()) cloth_ = cards_.Cloth(size(), 0);
+  }
+  update();
 }
 
 void MenuScreen::Relayout() {

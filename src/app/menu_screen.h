@@ -18,6 +18,8 @@ class MenuScreen : public QWidget {
   explicit MenuScreen(QWidget* parent = nullptr);
 
   void SetTableScale(const TableScale& scale);
+  // The purple design's menu background; a null picture keeps the program's own menu.
+  void SetBackground(const QImage& background);
   // Five rows of the champions table; an empty text is an empty place.
   void SetChampions(const QString& header, const QStringList& rows);
   void Retranslate();
@@ -49,6 +51,7 @@ class MenuScreen : public QWidget {
   TableScale scale_;
   CardPainter cards_;
   QPixmap cloth_;
+  QImage background_;
   QRect panel_;
   QString header_;
   QString suffix_ = QStringLiteral("Eng");

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/packs_page.h"
 #include "app/small_windows.h"
 #include "app/text.h"
 #include "i18n/language.h"
@@ -48,20 +49,13 @@ QCheckBox* Check(QWidget* parent, const char* name, const char* caption, bool& f
   return box;
 }
 
-// The message of a design whose pictures are in the missing graphics pack; it does not hold
-// the options window.
-void MissingGraphicsPack(QWidget* parent) {
-  auto* box =
-      new QMessageBox(QMessageBox::Warning, T("Options"),
-                      T("Can`t find the file") + " TarvoCGraph1.dll", QMessageBox::Ok, parent);
-  box->setObjectName("MissingPack");
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
-}
-
 }  // namespace
 
-TFormOptions::TFormOptions(Settings& settings, QWidget* parent) : QDialog(parent), s_(settings) {
+TFormOptions::TFormOptions(Settings& settings, QWidget* parent)
+    : TFormOptions(settings, OptionsContext{}, parent) {}
+
+TFormOptions::TFormOptions(Settings& settings, OptionsContext context, QWidget* parent)
+    : QDialog(parent), s_(settings), context_(std::move(context)) {
   setObjectName("TFormOptions");
   setWindowTitle(T("Options"));
   resize(660, 460);
@@ -90,15 +84,6 @@ TFormOptions::TFormOptions(Settings& settings, QWidget* parent) : QDialog(parent
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   connect(this, &TFormOptions::Changed, this, &TFormOptions::RefreshEnabling);
   RefreshEnabling();
-}
-
-void TFormOptions::RefreshEnabling() {
-  if (save_gif_) save_gif_->setEnabled(s_.WindowSize == 1);
-  if (gif_area_) gif_area_->setEnabled(s_.SaveGif);
-  if (gif_delay_) gif_delay_->setEnabled(s_.SaveGif);
-  const bool both_purple = s_.MainMenuDesign == 1 && s_.TableDesign == 1;
-  if (bg_pattern_) bg_pattern_->setEnabled(!both_purple);
-  if (bg_colour_) bg_colour_->setEnabled(!both_purple);
 }
 
 QWidget* TFormOptions::GeneralPage() {
@@ -181,61 +166,6 @@ QWidget* TFormOptions::GeneralPage() {
   form->addRow(T("Language"), languages);
   layout->addLayout(form);
   layout->addStretch();
-  return page;
-}
-
-QWidget* TFormOptions::CardsPage() {
-  auto* page = new QWidget(this);
-  auto* layout = new QVBoxLayout(page);
-  auto* list = new QListWidget(page);
-  list->setObjectName("ListCardFaces");
-  list->addItem(T("Classical-1"));
-  list->setCurrentRow(0);
-  s_.CardFaces = 0;  // the other sets come in packs this version does not read
-  layout->addWidget(list);
-  auto* preview = new QLabel(page);
-  QPixmap pm(4 * 76, 100);
-  pm.fill(Qt::transparent);
-  {
-    QPainter p(&pm);
-    CardPainter cards;
-    const Rank ranks[4] = {Rank::Ace, Rank::King, Rank::Queen, Rank::Jack};
-    for (int i = 0; i < 4; ++i) {
-      p.drawPixmap(i * 76, 2, cards.Card(MakeCard(ranks[i], i + 1), true, QSize(71, 96)));
-    }
-  }
-  preview->setPixmap(pm);
-  layout->addWidget(preview, 0, Qt::AlignCenter);
-  return page;
-}
-
-QWidget* TFormOptions::DecksPage() {
-  auto* page = new QWidget(this);
-  auto* layout = new QVBoxLayout(page);
-  auto* list = new QListWidget(page);
-  list->setObjectName("ListDecks");
-  const char* names[4] = {"Red", "Blue", "Green", "Violet"};
-  for (const char* n : names) list->addItem(T(n));
-  list->setCurrentRow(std::clamp(s_.DeckBack, 0, 3));
-  connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row < 0) return;
-    s_.DeckBack = row;
-    emit Changed();
-  });
-  layout->addWidget(list);
-  auto* group = new QGroupBox(T("Modification"), page);
-  auto* gl = new QVBoxLayout(group);
-  auto* change = new QRadioButton(T("To change decks"), group);
-  auto* one = new QRadioButton(T("Always one"), group);
-  one->setObjectName("RadioAlwaysOne");
-  gl->addWidget(change);
-  gl->addWidget(one);
-  (s_.AlwaysOneBack ? one : change)->setChecked(true);
-  connect(one, &QRadioButton::toggled, this, [this](bool on) {
-    s_.AlwaysOneBack = on;
-    emit Changed();
-  });
-  layout->addWidget(group);
   return page;
 }
 
@@ -351,42 +281,6 @@ QWidget* TFormOptions::FontsPage() {
   return page;
 }
 
-QWidget* TFormOptions::BackgroundPage() {
-  auto* page = new QWidget(this);
-  auto* box = new QGroupBox(T("Background"), page);
-  auto* layout = new QHBoxLayout(box);
-  auto* patterns = new QListWidget(box);
-  patterns->setObjectName("ListPattern");
-  for (const char* n : {"Sun", "Felt", "Gradient", "Cloth", "Carpet", "Tree", "Casino", "Pattern",
-                        "Silk", "Ornament"}) {
-    patterns->addItem(T(n));
-  }
-  patterns->setCurrentRow(std::clamp(s_.BackgroundPattern, 1, 10) - 1);
-  connect(patterns, &QListWidget::currentRowChanged, this, [this](int r) {
-    if (r < 0) return;
-    s_.BackgroundPattern = r + 1;
-    emit Changed();
-  });
-  auto* colours = new QListWidget(box);
-  colours->setObjectName("ListColour");
-  for (const char* n : {"Green", "Red", "Orang", "Yellow", "Light-Blue", "Dark Blue", "Violet"}) {
-    colours->addItem(T(n));
-  }
-  colours->setCurrentRow(std::clamp(s_.BackgroundColour, 0, 6));
-  connect(colours, &QListWidget::currentRowChanged, this, [this](int r) {
-    if (r < 0) return;
-    s_.BackgroundColour = r;
-    emit Changed();
-  });
-  layout->addWidget(patterns);
-  layout->addWidget(colours);
-  bg_pattern_ = patterns;
-  bg_colour_ = colours;
-  auto* outer = new QVBoxLayout(page);
-  outer->addWidget(box);
-  return page;
-}
-
 QWidget* TFormOptions::SaveGamesPage() {
   auto* page = new QWidget(this);
   auto* layout = new QVBoxLayout(page);
@@ -420,75 +314,13 @@ QWidget* TFormOptions::SaveGamesPage() {
 }
 
 QWidget* TFormOptions::PacksPage() {
-  auto* page = new QWidget(this);
-  auto* layout = new QVBoxLayout(page);
-  auto* note = new QLabel(T("The program's own cards, backs and table are built in."), page);
-  note->setWordWrap(true);
-  layout->addWidget(note);
-  auto* group = new QGroupBox(T("Reading the list of radio stations"), page);
-  auto* gl = new QVBoxLayout(group);
-  auto* server = new QRadioButton(T("From the server"), group);
-  auto* disk = new QRadioButton(T("From disk"), group);
-  disk->setObjectName("RadioFromDisk");
-  gl->addWidget(server);
-  gl->addWidget(disk);
-  (s_.RadioListFromServer ? server : disk)->setChecked(true);
-  connect(server, &QRadioButton::toggled, this, [this](bool on) {
-    s_.RadioListFromServer = on;
-    emit Changed();
+  auto* page = new TPacksPage(s_, context_.packs, context_.site, context_.play_sound, this);
+  connect(page, &TPacksPage::Changed, this, &TFormOptions::Changed);
+  // A new graphics pack enables the purple designs and the salute at once.
+  connect(page, &TPacksPage::PacksChanged, this, [this] {
+    RefreshEnabling();
+    emit PacksArrived();
   });
-  layout->addWidget(group);
-  layout->addStretch();
-  return page;
-}
-
-QWidget* TFormOptions::DesignPage() {
-  auto* page = new QWidget(this);
-  auto* layout = new QVBoxLayout(page);
-  auto* form = new QFormLayout();
-  const auto design_list = [&](const char* name, int& field) {
-    auto* combo = new QComboBox(page);
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->addItems({T("Customizable"), T("Purple")});
-    combo->setCurrentIndex(std::clamp(field, 0, 1));
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, &field, combo](int i) {
-      // The purple design is in the graphics pack, which this program does not have.
-      if (i == 1) {
-        MissingGraphicsPack(this);
-        combo->setCurrentIndex(0);
-        return;
-      }
-      field = i;
-      emit Changed();
-    });
-    return combo;
-  };
-  form->addRow(T("Main Menu Design"), design_list("ComboMenuDesign", s_.MainMenuDesign));
-  form->addRow(T("Game Table Design"), design_list("ComboTableDesign", s_.TableDesign));
-  auto* aux = new QComboBox(page);
-  aux->setObjectName("ComboAuxDesign");
-  aux->addItems(
-      {T("Gray aristocratic"), T("Gray concise"), T("Gray with red ribbons"), T("Purple")});
-  // List item 0 is design 2, 1 is design 1, 2 is design 3, 3 the purple design.
-  aux->setCurrentIndex(s_.AuxDesignPurple ? 3 : s_.AuxDesign == 1 ? 1 : s_.AuxDesign == 3 ? 2 : 0);
-  connect(aux, &QComboBox::currentIndexChanged, this, [this, aux](int i) {
-    if (i == 3) {
-      MissingGraphicsPack(this);
-      aux->setCurrentIndex(0);
-      return;
-    }
-    s_.AuxDesignPurple = false;
-    if (i != 3) s_.AuxDesign = i == 1 ? 1 : i == 2 ? 3 : 2;
-    emit Changed();
-  });
-  form->addRow(T("Auxiliary Window Design"), aux);
-  layout->addLayout(form);
-  auto* salute = new QGroupBox(T("Salute"), page);
-  auto* sl = new QVBoxLayout(salute);
-  sl->addWidget(Check(salute, "CheckSaluteButtons", "Buttons", s_.SaluteButtons, this));
-  sl->addWidget(Check(salute, "CheckSaluteCards", "Cards", s_.SaluteCards, this));
-  layout->addWidget(salute);
-  layout->addStretch();
   return page;
 }
 

@@ -217,6 +217,10 @@ int TableScreen::Apply(const Effect& effect) {
             }
             return 0;
           },
+          [&](const DealStartFact&) {
+            emit DealStarted();
+            return 0;
+          },
           [&](const GameEndFact&) {
             emit GameEnded();
             return 0;

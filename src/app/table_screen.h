@@ -61,6 +61,8 @@ class TableScreen : public QWidget, public TablePort {
   void MessageWanted(QString text);
   void CounterHintWanted(int game_number, int of);
   void Idle();
+  // A new deal's cards were shuffled: the window picks the deal's back.
+  void DealStarted();
   // The first effect of a step arrived at an idle table (the pace of the table is measured
   // from here to the Idle before it).
   void StepStarted();

@@ -98,6 +98,7 @@ void Game::StartDeal(bool continuing) {
   SetButton(7, Caption::ToBegin, DrivesSharedSteps());
   SetButton(8, Caption::ExitToMenu, false);
   DrawScorePanel();
+  Emit(DealStartFact{});
   const int first_team = TeamOf(record_.FirstHand);
   for (int team = 1; team <= 2; ++team) {
     DrawScoreTab(team, team == first_team ? 1 : 2, true, 0, record_.GameScore[team], 2);

@@ -190,6 +190,9 @@ struct ContractFact {
   char trump = kNoSuit;
   bool second_round = false;
 };
+// A new deal's cards are shuffled; nothing of it is drawn yet, so a window picks the deal's
+// card back here.
+struct DealStartFact {};
 struct ThrownInFact {};
 struct HandsDealtFact {};
 struct CombinationsFact {};
@@ -210,13 +213,12 @@ struct DealEndFact {
 };
 struct GameEndFact {};
 
-using Effect =
-    std::variant<ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect, DrawHandEffect,
-                 DrawDeckEffect, DrawTrickEffect, DrawShownEffect, FlightEffect, ScoreTabEffect,
-                 ScorePanelEffect, SoundEffect, WaitEffect, SendEffect, TimerEffect,
-                 CounterHintEffect, SuitWindowEffect, RefusedMessageEffect, MoveTimerEffect,
-                 MessageBoxEffect, CloseConnectionEffect, BidFact, ContractFact, ThrownInFact,
-                 HandsDealtFact, CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;
+using Effect = std::variant<
+    ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect, DrawHandEffect, DrawDeckEffect,
+    DrawTrickEffect, DrawShownEffect, FlightEffect, ScoreTabEffect, ScorePanelEffect, SoundEffect,
+    WaitEffect, SendEffect, TimerEffect, CounterHintEffect, SuitWindowEffect, RefusedMessageEffect,
+    MoveTimerEffect, MessageBoxEffect, CloseConnectionEffect, DealStartFact, BidFact, ContractFact,
+    ThrownInFact, HandsDealtFact, CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;
 
 class TablePort {
  public:

@@ -1,5 +1,7 @@
 #include "table/card_painter.h"
 
+#include "table/packs/card_images.h"
+#include "table/packs/pack_names.h"
 #include "table/picture_source.h"
 
 #include <QLinearGradient>
@@ -172,28 +174,46 @@ const QPixmap& CardPainter::Card(CardCode card, bool face_up, QSize size, bool s
   return cache_.back().pixmap;
 }
 
-// The program's own pictures: "Ch07" ... "Pi5A" and the backs of the day "Ob01Mo" ...; the
-// large ones ("...B") for every size above the small cards.
+// The chosen sets' pictures when there are any, else the program's own: "Ch07" ... "Pi5A" and
+// the backs of the day "Ob01Mo" ...; the large ones ("...B") for every size above the small
+// cards.
 QPixmap CardPainter::PictureCard(CardCode card, bool back, bool side, QSize size) const {
-  static const std::array<const char*, 5> kSuits = {"", "Ch", "Bu", "Kr", "Pi"};
-  static const std::array<const char*, kRankCount> kRanks = {"07", "08", "09", "10",
-                                                             "2J", "3Q", "4K", "5A"};
   static const std::array<const char*, 8> kDays = {"",     "01Mo", "02Tu", "03We",
                                                    "04Th", "05Fr", "06Su", "07Su"};
-  const bool large = size.width() > 71 || size.height() > 96;
-  QString name;
-  if (back) {
-    name = QStringLiteral("Ob") + kDays[static_cast<std::size_t>(std::clamp(back_variant_, 1, 7))] +
-           (side ? "R" : "");
-  } else {
-    const auto rank = RankOf(card);
-    const int suit = SuitNumber(card.suit);
-    if (!rank || suit == 0) return {};
-    name = QString::fromLatin1(kSuits[static_cast<std::size_t>(suit)]) +
-           kRanks[static_cast<std::size_t>(*rank)];
+  const auto rank = RankOf(card);
+  const int suit = SuitNumber(card.suit);
+  if (!back && (!rank || suit == 0)) return {};
+  // The rank codes start at the six, which this game does not play.
+  const QString face_key =
+      back ? QString()
+           : QString::fromLatin1(kSuitPrefixes[static_cast<std::size_t>(suit - 1)]) +
+                 kRankCodes[static_cast<std::size_t>(*rank) + 1];
+  if (pictures_) {
+    QImage image;
+    if (back) {
+      const QList<QImage>& backs = side ? pictures_->backs.side_backs : pictures_->backs.backs;
+      if (!backs.isEmpty()) image = backs[(std::max(back_variant_, 1) - 1) % backs.size()];
+    } else {
+      image = pictures_->faces.faces.value(face_key);
+    }
+    if (!image.isNull()) {
+      return QPixmap::fromImage(image.size() == size ? image
+                                                     : image.scaled(size, Qt::IgnoreAspectRatio,
+                                                                    Qt::SmoothTransformation));
+    }
   }
+  const bool large = size.width() > 71 || size.height() > 96;
+  QString name = back ? QStringLiteral("Ob") +
+                            kDays[static_cast<std::size_t>(std::clamp(back_variant_, 1, 7))] +
+                            (side ? "R" : "")
+                      : face_key;
   if (large) name += QLatin1Char('B');
   return PictureSized(name, size);
+}
+
+void CardPainter::SetPictures(std::shared_ptr<const CardPictures> pictures) {
+  pictures_ = std::move(pictures);
+  cache_.clear();
 }
 
 void CardPainter::SetBackVariant(int v) {

@@ -7,11 +7,14 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSize>
+#include <memory>
 #include <vector>
 
 #include "game/cards.h"
 
 namespace ostrel {
+
+struct CardPictures;
 
 // Hearts and diamonds are red, clubs and spades black.
 QColor SuitColour(int suit_number);
@@ -27,8 +30,11 @@ class CardPainter {
   const QPixmap& Card(CardCode card, bool face_up, QSize size, bool side = false);
   // The cloth of the table for a colour variant 0..6, the size of the client area.
   QPixmap Cloth(QSize size, int colour_variant) const;
-  // The back of the day: 1 Monday ... 7 Sunday.
+  // The picture of the deal's back: 1 to 7 (one per weekday) or 1 to 10 for a group.
   void SetBackVariant(int v);
+  // The faces and backs of the chosen sets; without them the program's own pictures and,
+  // failing those, the drawn cards.
+  void SetPictures(std::shared_ptr<const CardPictures> pictures);
 
  private:
   QPixmap DrawFace(CardCode card, QSize size) const;
@@ -42,6 +48,7 @@ class CardPainter {
   };
   std::vector<Entry> cache_;
   int back_variant_ = 1;
+  std::shared_ptr<const CardPictures> pictures_;
 };
 
 // Draws a suit sign centred at (cx, cy) with the given pixel height.

@@ -17,7 +17,28 @@ TableView::TableView(QWidget* parent) : QWidget(parent) {
 void TableView::SetLayout(const TableLayout& layout) {
   layout_ = layout;
   setFixedSize(layout.scale.client_w, layout.scale.client_h);
-  cloth_ = cards_.Cloth(size(), cloth_variant_);
+  RebuildCloth();
+  StateChanged();
+}
+
+void TableView::RebuildCloth() {
+  cloth_ = background_.isNull()
+               ? cards_.Cloth(size(), cloth_variant_)
+               : QPixmap::fromImage(background_.size() == size()
+                                        ? background_
+                                        : background_.scaled(size(), Qt::IgnoreAspectRatio,
+                                                             Qt::SmoothTransformation));
+}
+
+void TableView::SetBackground(const QImage& background) {
+  if (background.cacheKey() == background_.cacheKey()) return;
+  background_ = background;
+  RebuildCloth();
+  StateChanged();
+}
+
+void TableView::SetCardPictures(std::shared_ptr<const CardPictures> pictures) {
+  cards_.SetPictures(std::move(pictures));
   StateChanged();
 }
 
@@ -27,8 +48,9 @@ void TableView::SetFonts(const FontRoles& fonts) {
 }
 
 void TableView::SetClothColour(int variant) {
+  if (variant == cloth_variant_ && !cloth_.isNull()) return;
   cloth_variant_ = variant;
-  cloth_ = cards_.Cloth(size(), cloth_variant_);
+  RebuildCloth();
   StateChanged();
 }
 

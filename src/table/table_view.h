@@ -53,7 +53,11 @@ class TableView : public QWidget {
   const TableLayout& Layout() const { return layout_; }
   void SetFonts(const FontRoles& fonts);
   void SetClothColour(int variant);
+  // The background picture, stretched to the table; a null picture leaves the woven cloth of
+  // the chosen colour.
+  void SetBackground(const QImage& background);
   void SetBackVariant(int variant);
+  void SetCardPictures(std::shared_ptr<const CardPictures> pictures);
   void SetRoundWord(const QString& word);
   // The balloon over the score panel: its title and lines; no lines, no balloon. It opens
   // when the mouse enters the panel, for five seconds, and closes when the mouse leaves.
@@ -99,6 +103,7 @@ class TableView : public QWidget {
 
  private:
   void RebuildScene();
+  void RebuildCloth();
   void PointerAt(QPoint pos);
   void PaintHand(QPainter& p, int seat);
   void PaintDeck(QPainter& p);
@@ -110,6 +115,7 @@ class TableView : public QWidget {
   CardPainter cards_;
   TableState state_;
   QPixmap cloth_;
+  QImage background_;
   QPixmap scene_;
   bool dirty_ = true;
   int cloth_variant_ = 0;

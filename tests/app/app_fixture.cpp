@@ -38,7 +38,8 @@ bool PlayerActs(TForm1& w) {
   return false;
 }
 
-AppFixture::AppFixture(std::uint64_t seed, bool instant, ComputerPlayers* computer) {
+AppFixture::AppFixture(std::uint64_t seed, bool instant, ComputerPlayers* computer,
+                       std::optional<PackFolders> packs) {
   folder_ = dir_.path().toStdString();
   const std::string club = SerializeClubFile(InitialClubFile());
   for (const char* name : {kLocalClubFileName, kNetClubFileName}) {
@@ -52,6 +53,8 @@ AppFixture::AppFixture(std::uint64_t seed, bool instant, ComputerPlayers* comput
   context.instant = instant;
   context.music = false;
   context.table_tick_ms = instant ? 1 : 0;
+  // The tests' own folder holds no packs: the program's own set, unless a test brings some.
+  context.packs = packs ? *packs : PackFolders{QString::fromStdString(folder_), QString()};
   context.confirm = [this](const QString& q) {
     questions << q;
     return answer;

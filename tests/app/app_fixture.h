@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,8 @@ bool PlayerActs(TForm1& w);
 class AppFixture {
  public:
   explicit AppFixture(std::uint64_t seed = 7, bool instant = true,
-                      ComputerPlayers* computer = nullptr);
+                      ComputerPlayers* computer = nullptr,
+                      std::optional<PackFolders> packs = std::nullopt);
 
   TForm1& Window() { return *window_; }
   const std::string& Folder() const { return folder_; }

@@ -5,6 +5,7 @@
 //   ostrel_screenshots OUT_FOLDER --size N    pictures at one window size
 //   ostrel_screenshots OUT_FOLDER --pace      time per flight step at every card speed
 //   ostrel_screenshots OUT_FOLDER --figures   start-up, memory and the pace of a deal
+//   ostrel_screenshots OUT_FOLDER --packs DIR the sets of the packs in DIR at sizes 1 and 5
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
@@ -32,7 +33,7 @@
 using namespace ostrel;
 using namespace ostrel::testing;
 
-namespace {
+void PackShots(const QString& pack_folder);
 
 QString g_out;
 
@@ -51,6 +52,8 @@ void SavePng(const QImage& image, const QString& name) {
   }
   QFile::remove(full);
 }
+
+namespace {
 
 void Save(QWidget* w, const QString& name) {
   QApplication::processEvents();
@@ -397,6 +400,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   QDir().mkpath(g_out);
+  if (argc > 3 && mode == "--packs") {
+    PackShots(QString::fromLocal8Bit(argv[3]));
+    return 0;
+  }
   if (argc > 3 && mode == "--size") {
     Shots(QString::fromLocal8Bit(argv[3]).toInt());
     return 0;

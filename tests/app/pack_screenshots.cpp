@@ -1,0 +1,74 @@
+// The pictures of the packs at the table: face sets, backs and backgrounds from every pack,
+// and the purple design, at the small and the large window.
+#include <QApplication>
+#include <QtTest>
+
+#include "app_fixture.h"
+
+using namespace ostrel;
+using namespace ostrel::testing;
+
+extern QString g_out;
+void SavePng(const QImage& image, const QString& name);
+
+namespace {
+
+struct Look {
+  int faces, back, pattern, colour;
+};
+
+// Eight face sets from the three card packs and the program, four back sets (one a group of
+// ten), four background patterns in four colours.
+constexpr Look kLooks[] = {{0, 0, 2, 0},   {2, 3, 1, 1},  {7, 8, 4, 5},  {12, 12, 7, 6},
+                           {21, 0, 10, 2}, {29, 3, 2, 0}, {35, 8, 4, 5}, {45, 12, 7, 6}};
+
+void Shoot(TForm1& w, const QString& name) {
+  QApplication::processEvents();
+  QTest::qWait(50);
+  SavePng(w.grab().toImage(), name);
+}
+
+void ShotsAt(const QString& pack_folder, int window_size) {
+  const QString sfx = QStringLiteral("-size%1").arg(window_size);
+  AppFixture app(5, true, nullptr, PackFolders{pack_folder, QString()});
+  TForm1& w = app.Window();
+  w.AppSettings().WindowSize = window_size;
+  app.LeaveTitle();
+  app.StartAsNewPlayer("Anna");
+  app.Settle();
+  QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);  // To Begin
+  app.RunUntil([&] { return !w.Table()->Busy() && w.CurrentGame().Record().Phase == 4; }, 5000);
+  for (const Look& look : kLooks) {
+    Settings& s = w.AppSettings();
+    s.CardFaces = look.faces;
+    s.DeckBack = look.back;
+    s.BackgroundPattern = look.pattern;
+    s.BackgroundColour = look.colour;
+    w.ApplySettings();
+    if (s.CardFaces != look.faces)
+      qFatal("face set %d did not load from %s", look.faces, qPrintable(pack_folder));
+    Shoot(w, QStringLiteral("packs-faces%1-back%2-bg%3-%4")
+                     .arg(look.faces)
+                     .arg(look.back)
+                     .arg(look.pattern)
+                     .arg(look.colour) +
+                 sfx);
+  }
+  Settings& s = w.AppSettings();
+  s.MainMenuDesign = 1;
+  s.TableDesign = 1;
+  s.CardFaces = 1;
+  s.DeckBack = 5;
+  w.ApplySettings();
+  Shoot(w, "packs-purple-table" + sfx);
+  QTest::mouseClick(w.Table()->Button8(), Qt::LeftButton);  // Exit to menu
+  app.RunUntil([&] { return w.CurrentScreen() == TForm1::Screen::Menu; }, 3000);
+  Shoot(w, "packs-purple-menu" + sfx);
+}
+
+}  // namespace
+
+void PackShots(const QString& pack_folder) {
+  ShotsAt(pack_folder, 1);
+  ShotsAt(pack_folder, 5);
+}
