@@ -1,8 +1,12 @@
 // The pictures of the packs at the table: face sets, backs and backgrounds from every pack,
 // and the purple design, at the small and the large window.
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QTabWidget>
 #include <QtTest>
 
+#include "app/options_window.h"
 #include "app_fixture.h"
 
 using namespace ostrel;
@@ -61,14 +65,37 @@ void ShotsAt(const QString& pack_folder, int window_size) {
   s.DeckBack = 5;
   w.ApplySettings();
   Shoot(w, "packs-purple-table" + sfx);
-  QTest::mouseClick(w.Table()->Button8(), Qt::LeftButton);  // Exit to menu
+  for (QAction* action : w.PopupMenu1()->actions()) {
+    if (action->objectName() == "Quit") action->trigger();  // Exit to menu, confirmed
+  }
   app.RunUntil([&] { return w.CurrentScreen() == TForm1::Screen::Menu; }, 3000);
   Shoot(w, "packs-purple-menu" + sfx);
+}
+
+// The pages that choose pictures, with their previews read from the packs.
+void OptionPages(const QString& pack_folder) {
+  Settings settings;
+  settings.CardFaces = 21;
+  settings.DeckBack = 9;
+  settings.BackgroundPattern = 6;
+  settings.BackgroundColour = 4;
+  OptionsContext context;
+  context.packs = {pack_folder, QString()};
+  TFormOptions options(settings, context);
+  options.show();
+  const std::pair<int, const char*> pages[] = {
+      {1, "cards"}, {2, "decks"}, {5, "background"}, {7, "packs"}, {8, "design"}};
+  for (const auto& [index, name] : pages) {
+    options.Pages()->setCurrentIndex(index);
+    QApplication::processEvents();
+    SavePng(options.grab().toImage(), QStringLiteral("packs-options-%1").arg(name));
+  }
 }
 
 }  // namespace
 
 void PackShots(const QString& pack_folder) {
+  OptionPages(pack_folder);
   ShotsAt(pack_folder, 1);
   ShotsAt(pack_folder, 5);
 }

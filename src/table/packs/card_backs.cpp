@@ -8,30 +8,28 @@ namespace ostrel {
 
 namespace {
 
-QImage Fit(const QImage& image, QSize size) {
-  if (image.isNull() || image.size() == size) return image;
-  return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-// All pictures of the set and their side variants, or false when one is missing or damaged.
-bool ReadBacks(PackReader* reader, int set, BackSize kind, CardBackSet& out) {
+// All pictures of the set and their side variants; a set with holes is refused as a whole.
+FitResult ReadBacks(PackReader* reader, int set, BackSize kind, double scale, CardBackSet& out) {
   for (int picture = 1; picture <= BackSet(set).pictures; ++picture) {
     for (bool side : {false, true}) {
       const QString name = QString::fromStdString(BackPictureName(set, picture, side, kind));
-      const QImage image =
-          Fit(reader ? ReadPackPicture(*reader, name, PackKind::kPng) : OwnPicture(name), out.size);
-      if (image.isNull()) return false;
+      QImage image;
+      const FitResult fit =
+          FitCardPicture(reader ? ReadPackPicture(*reader, name, PackKind::kPng) : OwnPicture(name),
+                         out.size, scale, image);
+      if (fit != FitResult::kOk) return fit;
       (side ? out.side_backs : out.backs).append(image);
     }
   }
-  return true;
+  return FitResult::kOk;
 }
 
 // Back set 0 from the program itself, which carries its small and large wide pictures.
 CardBackSet OwnBacks(bool wide, double scale) {
   CardBackSet out;
   out.size = CardSize(wide, scale);
-  ReadBacks(nullptr, 0, UsesLargePictures(scale) ? BackSize::kLargeWide : BackSize::kSmall, out);
+  ReadBacks(nullptr, 0, UsesLargePictures(scale) ? BackSize::kLargeWide : BackSize::kSmall, scale,
+            out);
   return out;
 }
 
@@ -52,10 +50,15 @@ CardBackSet LoadCardBacks(const PackFolders& folders, int set, bool wide_cards, 
   out.set = set;
   out.size = CardSize(wide_cards, scale);
   auto reader = OpenPack(folders, QString::fromLatin1(kPackCardsB));
-  if (reader && ReadBacks(reader.get(), set, kind, out)) return out;
+  const FitResult read =
+      reader ? ReadBacks(reader.get(), set, kind, scale, out) : FitResult::kMissing;
+  if (read == FitResult::kOk) return out;
   // Back set 0 missing only its large or narrow pictures says nothing: its own pictures stand
   // in, and the faces go back to set 0, whose wide cards they fit.
-  if (set != 0) {
+  if (read == FitResult::kWrongFormat) {
+    outcome.Message(QString::fromLatin1(kOnlyRgbPictures));
+    outcome.deck_back = 0;
+  } else if (set != 0) {
     outcome.Message(QString::fromStdString(CantFindMessage(kPackCardsB)));
     outcome.deck_back = 0;
   } else if (faces_to_zero) {

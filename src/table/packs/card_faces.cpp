@@ -12,35 +12,32 @@ QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-// Large pictures between the fixed sizes are scaled down smoothly; the others are used as
-// they are, and a picture of a wrong size from a pack is brought to the card's size as well.
-QImage Fit(const QImage& image, QSize size) {
-  if (image.isNull() || image.size() == size) return image;
-  return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-// Every face and symbol of the set, or false when one is missing or damaged: a set with holes
-// is refused as a whole, like a pack that cannot be opened.
-bool ReadFaces(int set, double scale, PackReader* reader, CardFaceSet& out) {
+// Every face and symbol of the set; a set with holes is refused as a whole, like a pack that
+// cannot be opened.
+FitResult ReadFaces(int set, double scale, PackReader* reader, CardFaceSet& out) {
   const bool large = UsesLargePictures(scale);
   auto read = [&](const std::string& name) {
     return reader ? ReadPackPicture(*reader, Q(name), PackKind::kPng) : OwnPicture(Q(name));
   };
   for (int suit = 0; suit < 4; ++suit) {
     for (int rank = 0; rank < static_cast<int>(kRankCodes.size()); ++rank) {
-      const QImage face = Fit(read(FacePictureName(set, suit, rank, large)), out.size);
-      if (face.isNull()) return false;
+      QImage face;
+      const FitResult fit =
+          FitCardPicture(read(FacePictureName(set, suit, rank, large)), out.size, scale, face);
+      if (fit != FitResult::kOk) return fit;
       out.faces.insert(Q(FaceKey(suit, rank)), face);
     }
     const QImage symbol = read(SymbolPictureName(set, suit, false));
-    if (symbol.isNull()) return false;
+    if (symbol.isNull()) return FitResult::kMissing;
     out.symbols.insert(QString::fromLatin1(kSuitSymbols[suit]), symbol);
     // The large symbol is optional: the table scales the small one where a pack has none.
     const QImage big = read(SymbolPictureName(set, suit, true));
     out.symbols.insert(QString::fromLatin1(kSuitSymbols[suit]) + QLatin1Char('B'),
-                       big.isNull() ? Fit(symbol, QSize(40, 40)) : big);
+                       big.isNull()
+                           ? symbol.scaled(40, 40, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           : big);
   }
-  return true;
+  return FitResult::kOk;
 }
 
 CardFaceSet OwnFaces(double scale) {
@@ -64,6 +61,24 @@ void ApplyPackOutcome(const PackOutcome& o, Settings& s) {
   if (o.main_menu_design) s.MainMenuDesign = *o.main_menu_design;
   if (o.table_design) s.TableDesign = *o.table_design;
   if (o.aux_design_purple) s.AuxDesignPurple = *o.aux_design_purple;
+}
+
+FitResult FitCardPicture(const QImage& image, QSize size, double scale, QImage& out) {
+  out = QImage();
+  if (image.isNull()) return FitResult::kMissing;
+  if (image.size() == size) {
+    out = image;
+    return FitResult::kOk;
+  }
+  const bool smooth = UsesLargePictures(scale) && scale < 2;
+  // A palette or grey PNG reads as an indexed or grey picture; RGB ones read as colour formats.
+  const QImage::Format f = image.format();
+  const bool rgb = f != QImage::Format_Indexed8 && f != QImage::Format_Grayscale8 &&
+                   f != QImage::Format_Grayscale16 && f != QImage::Format_Mono &&
+                   f != QImage::Format_MonoLSB && f != QImage::Format_Alpha8;
+  if (smooth && !rgb) return FitResult::kWrongFormat;
+  out = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return FitResult::kOk;
 }
 
 bool UsesLargePictures(double scale) {
@@ -90,8 +105,10 @@ CardFaceSet LoadCardFaces(const PackFolders& folders, int set, double scale, Pac
   out.wide = info.wide;
   out.size = CardSize(info.wide, scale);
   auto reader = OpenPack(folders, QString::fromLatin1(info.pack));
-  if (reader && ReadFaces(set, scale, reader.get(), out)) return out;
-  outcome.Message(Q(CantFindMessage(info.pack)));
+  const FitResult read = reader ? ReadFaces(set, scale, reader.get(), out) : FitResult::kMissing;
+  if (read == FitResult::kOk) return out;
+  outcome.Message(read == FitResult::kWrongFormat ? QString::fromLatin1(kOnlyRgbPictures)
+                                                  : Q(CantFindMessage(info.pack)));
   outcome.card_faces = 0;
   outcome.ok = false;
   return OwnFaces(scale);

@@ -30,6 +30,17 @@ struct PackOutcome {
 };
 void ApplyPackOutcome(const PackOutcome& outcome, Settings& settings);
 
+// The smooth scaling of large card pictures between the fixed sizes takes RGB and
+// RGB-with-alpha pictures only; a pack with another kind (palette, grey) is refused with this.
+inline constexpr const char* kOnlyRgbPictures =
+    "Only COLOR_RGBALPHA and COLOR_RGB formats are supported";
+
+enum class FitResult { kOk, kMissing, kWrongFormat };
+// The picture at the card's size: as it is when it has that size, scaled otherwise. A null
+// picture is kMissing; a large picture that needs the smooth scaling but is neither RGB nor
+// RGB with alpha is kWrongFormat. The result is null unless kOk.
+FitResult FitCardPicture(const QImage& image, QSize size, double scale, QImage& out);
+
 // Size of a card at a drawing scale: 71 x 96 (61 x 96 narrow) below 1.3, the scaled size
 // rounded, up to 2; 146 x 198 (126 x 198) from 2 on.
 QSize CardSize(bool wide, double scale);

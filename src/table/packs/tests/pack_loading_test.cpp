@@ -30,8 +30,10 @@ QImage Plain(QSize size, QColor colour) {
   return image;
 }
 
-// Pack A holding the whole of face set 5 in one colour, and optionally missing one card.
-PackWriter FaceSetPack(int set, QColor colour, const std::string& leave_out = "") {
+// Pack A holding the whole of face set 5 in one colour, and optionally missing one card; the
+// large pictures in the given format (a palette or grey format is written as such a PNG).
+PackWriter FaceSetPack(int set, QColor colour, const std::string& leave_out = "",
+                       QImage::Format large_format = QImage::Format_ARGB32) {
   PackWriter w;
   const QSize small = CardSize(FaceSet(set).wide, 1.0), large = CardSize(FaceSet(set).wide, 2.0);
   for (int suit = 0; suit < 4; ++suit) {
@@ -39,7 +41,10 @@ PackWriter FaceSetPack(int set, QColor colour, const std::string& leave_out = ""
       for (bool big : {false, true}) {
         const std::string name = FacePictureName(set, suit, rank, big);
         if (name != leave_out)
-          w.Add(name, PackKind::kPng, Encode(Plain(big ? large : small, colour), "PNG"));
+          w.Add(name, PackKind::kPng,
+                Encode(
+                    big ? Plain(large, colour).convertToFormat(large_format) : Plain(small, colour),
+                    "PNG"));
       }
     }
     w.Add(SymbolPictureName(set, suit, false), PackKind::kPng,
@@ -143,6 +148,28 @@ TEST_F(PackLoading, DamagedPackIsRefusedWithTheFallback) {
   EXPECT_EQ(faces.set, 0);
   EXPECT_EQ(outcome.card_faces, 0);
   EXPECT_EQ(outcome.messages, QStringList{QStringLiteral("Can`t find the file TarvoCards06A.dll")});
+}
+
+// Between the fixed sizes the large pictures are scaled down smoothly, which takes RGB and
+// RGB-with-alpha pictures only; at the fixed sizes the pictures are used as they are.
+TEST_F(PackLoading, SmoothScalingRefusesPaletteAndGreyPictures) {
+  const struct {
+    QImage::Format format;
+    double scale;
+    bool refused;
+  } kCases[] = {{QImage::Format_Indexed8, 1.5, true},  {QImage::Format_Grayscale8, 1.5, true},
+                {QImage::Format_RGB32, 1.5, false},    {QImage::Format_ARGB32, 1.3, false},
+                {QImage::Format_Indexed8, 2.0, false}, {QImage::Format_Indexed8, 1.0, false}};
+  for (const auto& c : kCases) {
+    Put(folders_.program, kPackCardsA, FaceSetPack(5, Qt::red, "", c.format));
+    PackOutcome outcome;
+    const CardFaceSet faces = LoadCardFaces(folders_, 5, c.scale, outcome);
+    SCOPED_TRACE(testing::Message() << "format " << c.format << " scale " << c.scale);
+    EXPECT_EQ(faces.set, c.refused ? 0 : 5);
+    EXPECT_EQ(outcome.messages,
+              c.refused ? QStringList{QString::fromLatin1(kOnlyRgbPictures)} : QStringList{});
+    EXPECT_EQ(faces.faces.size(), 36);
+  }
 }
 
 TEST_F(PackLoading, SetWithAMissingCardIsRefusedAsAWhole) {
