@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "table/cards_button.h"
+#include "table/packs/pack_names.h"
 #include "table/picture_source.h"
 #include "table/pictures/own_pictures.h"
 #include "table/score_board.h"
@@ -31,6 +32,32 @@ QColor ShadowOf(const QColor& c) {
   return QColor(half(c.red()), half(c.green()), half(c.blue()));
 }
 
+// The program's button with its caption in a colour of its own; the skin is the common one.
+class CaptionColourButton : public TTarvoCardsButton {
+ public:
+  CaptionColourButton(const QString& caption, QColor colour, QWidget* parent)
+      : TTarvoCardsButton(QString(), parent), caption_(caption), colour_(colour) {
+    setAccessibleName(caption);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    TTarvoCardsButton::paintEvent(event);
+    QPainter p(this);
+    QFont f = font();
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0, 0, 0, 130));
+    p.drawText(QRectF(rect()).translated(1, 1), Qt::AlignCenter, caption_);
+    p.setPen(isEnabled() ? colour_ : QColor(220, 220, 220));
+    p.drawText(rect(), Qt::AlignCenter, caption_);
+  }
+
+ private:
+  QString caption_;
+  QColor colour_;
+};
+
 }  // namespace
 
 const char* VerdictAnimation(int place) {
@@ -44,35 +71,51 @@ const char* VerdictSound(int place, int account_mode) {
   return "WFiBads";
 }
 
+const char* ClubEmblem(int account_mode, bool multiplayer) {
+  if (multiplayer) return "GifG";
+  return account_mode == 3 ? "GifB" : account_mode == 1 ? "GifF" : nullptr;
+}
+
+const VerdictStyle& VerdictStyleOf(bool purple) {
+  static const VerdictStyle kGray{
+      {100, 175, 250, 325, 400}, 50, 22, 20, 0x800080, 0x000080, 0x800000, 0x008000, 0x008000};
+  // Yellow on the velvet; the result green in the ten and red outside them.
+  static const VerdictStyle kPurple{
+      {50, 125, 200, 275, 350}, 0, 20, 18, 0x00FFFF, 0x00FFFF, 0x00FFFF, 0x00C800, 0x0000FF};
+  return purple ? kPurple : kGray;
+}
+
 std::vector<VerdictLine> VerdictLines(const VerdictInput& in, Translate tr) {
   if (tr == nullptr) tr = Plain;
-  const int r1 = 100, r2 = 175, r3 = 250, r4 = 325;
+  const VerdictStyle& s = VerdictStyleOf(in.purple);
+  const int r1 = s.rows[0], r2 = s.rows[1], r3 = s.rows[2], r4 = s.rows[3];
   const QString result = tr("Result: ") + QString::number(in.result);
+  const std::uint32_t result_colour = HasMedal(in.place) ? s.result_ten : s.result_other;
   std::vector<VerdictLine> lines;
   if (in.place == 1) {
-    const std::uint32_t c = 0x800080;
+    const std::uint32_t c = s.best;
     lines.push_back({tr("CONGRATULATIONS!!!"), 32, c, r1});
     lines.push_back({tr("Your result - the best!"), 28, c, r2});
-    lines.push_back({result, 28, 0x008000, r3});
+    lines.push_back({result, 28, result_colour, r3});
     const char* title = in.multiplayer         ? "You become a Bachelor of the Order!"
                         : in.account_mode == 3 ? "You become the Vice-President of the order!"
                         : in.account_mode == 1 ? "You become a Master of the Order!"
                                                : nullptr;
-    if (title != nullptr) lines.push_back({tr(title), 22, c, r4});
-  } else if (in.place >= 2 && in.place <= 10) {
-    const std::uint32_t c = 0x000080;
+    if (title != nullptr) lines.push_back({tr(title), s.title_height, c, r4});
+  } else if (HasMedal(in.place)) {
+    const std::uint32_t c = s.ten;
     lines.push_back({tr("CONGRATULATIONS!!!"), 32, c, r1});
     lines.push_back({tr("Good result!"), 28, c, r2});
-    lines.push_back({result, 28, 0x008000, r3});
+    lines.push_back({result, 28, result_colour, r3});
     lines.push_back({tr("You have hitted in top ten players!"), 22, c, r4});
   } else {
-    const std::uint32_t c = 0x800000;
+    const std::uint32_t c = s.other;
     lines.push_back({tr("Our regrets..."), 32, c, r1});
-    lines.push_back({tr("Your result keeps to wish best"), 20, c, r2});
+    lines.push_back({tr("Your result keeps to wish best"), s.regret_height, c, r2});
     lines.push_back(
         {in.place > 10 ? result + " ; " + tr("Place: ") + QString::number(in.place) : result, 28,
-         0x008000, r3});
-    lines.push_back({tr("You have not hitted in ten best players..."), 20, c, r4});
+         result_colour, r3});
+    lines.push_back({tr("You have not hitted in ten best players..."), s.regret_height, c, r4});
   }
   return lines;
 }
@@ -80,9 +123,52 @@ std::vector<VerdictLine> VerdictLines(const VerdictInput& in, Translate tr) {
 TFormEndGame::TFormEndGame(const VerdictInput& in, QWidget* parent, Translate tr)
     : QDialog(parent), in_(in), tr_(tr != nullptr ? tr : Plain) {
   setObjectName("TFormEndGame");
-  lines_ = VerdictLines(in_, tr_);
   setWindowTitle(tr_("The completion of game"));
-  const int design = std::clamp(in_.design, 1, 3);
+  ChooseDesign();
+  lines_ = VerdictLines(in_, tr_);
+  if (purple_) {
+    BuildPurple();
+  } else {
+    BuildGray();
+  }
+}
+
+void TFormEndGame::ChooseDesign() {
+  in_.design = std::clamp(in_.design, 1, 3);
+  if (in_.purple) {
+    purple_ =
+        LoadPurplePictures(in_.packs, QStringLiteral("GFormEndG"), QStringLiteral("GIcon48WT"));
+    if (purple_) return;
+    // Without the pack the purple window quietly becomes the aristocratic one.
+    in_.purple = false;
+    in_.design = 2;
+    outcome_.settings_to_design_2 = true;
+    return;
+  }
+  const QString pack = QString::fromLatin1(kPackGraphics);
+  if (in_.design == 1) {
+    pack_header_ = LoadPackPicture(in_.packs, pack, LanguagePictureName("EndGame"), PackKind::kPng);
+    // A pack without the picture is as good as none: the header stays empty either way.
+    if (pack_header_.isNull()) {
+      outcome_.message = tr_(kCantFindTheFile) + QLatin1Char(' ') + pack;
+      outcome_.settings_to_design_2 = true;
+    }
+  } else if (in_.design == 3) {
+    pack_header_ =
+        LoadPackPicture(in_.packs, pack, LanguagePictureName("GFormEndG"), PackKind::kPng);
+  }
+}
+
+QLabel* TFormEndGame::AddPicture(const char* name, const QRect& place, const QPixmap& picture) {
+  auto* label = new QLabel(this);
+  label->setObjectName(name);
+  label->setGeometry(place);
+  if (!picture.isNull()) label->setPixmap(picture);
+  return label;
+}
+
+void TFormEndGame::BuildGray() {
+  const int design = in_.design;
   const int heights[4] = {0, 690, 705, 760};
   setFixedSize(560, heights[design]);
   QPalette pal = palette();
@@ -91,25 +177,20 @@ TFormEndGame::TFormEndGame(const VerdictInput& in, QWidget* parent, Translate tr
   setAutoFillBackground(true);
 
   const int header_h[4] = {0, 50, 64, 120};
-  auto* image0 = new QLabel(this);
-  image0->setObjectName("Image0");
-  image0->setGeometry(0, 0, 560, header_h[design]);
-  image0->setPixmap(Header());
+  AddPicture("Image0", QRect(0, 0, 560, header_h[design]), Header());
   const int panel_top[4] = {0, 55, 70, 130};
-  auto* panel1 = new QLabel(this);
-  panel1->setObjectName("Panel1");
-  panel1->setGeometry(5, panel_top[design], 550, 4);
-  panel1->setStyleSheet("background: #b00000;");
+  AddPicture("Panel1", QRect(5, panel_top[design], 550, 4), {})
+      ->setStyleSheet("background: #b00000;");
   const int image_top[4] = {0, 75, 90, 145};
-  auto* image1 = new QLabel(this);
-  image1->setObjectName("Image1");
-  image1->setGeometry(5, image_top[design], 450, 570);
-  image1->setPixmap(TextPicture());
-  auto* verdict = new QLabel(this);
-  verdict->setObjectName("RxGIFAn1");
+  AddPicture("Image1", QRect(5, image_top[design], 450, 570), TextPicture());
   const int verdict_top[4] = {0, 220, 240, 280};
-  verdict->setGeometry(455, verdict_top[design], 100, 200);
-  verdict->setPixmap(VerdictPicture());
+  AddVerdict(QPoint(455, verdict_top[design]));
+  const int button_top[4] = {0, 655, 670, 725};
+  AddOkButton(QRect(180, button_top[design], 200, 30));
+}
+
+void TFormEndGame::AddVerdict(QPoint at) {
+  QLabel* verdict = AddPicture("RxGIFAn1", QRect(at, QSize(100, 200)), VerdictPicture());
   // The verdict plays once and rests on its last frame for a place in the ten (25 frames for
   // the best, 24 for the others), and loops for a result outside them.
   const QString movie_path = OwnPicturePath(QString::fromLatin1(VerdictAnimation(in_.place)));
@@ -122,20 +203,28 @@ TFormEndGame::TFormEndGame(const VerdictInput& in, QWidget* parent, Translate tr
     verdict->setMovie(movie);
     movie->start();
   }
-  const int button_top[4] = {0, 655, 670, 725};
-  auto* ok = new TTarvoCardsButton(tr_("Ok"), this);
+}
+
+void TFormEndGame::AddOkButton(const QRect& place) {
+  TTarvoCardsButton* ok = nullptr;
+  if (Purple()) {
+    ok = new CaptionColourButton(tr_("Ok"), Win(0x32AFC8), this);
+    ok->SetColorSB(SkinColour::DCards);
+  } else {
+    ok = new TTarvoCardsButton(tr_("Ok"), this);
+    ok->SetColorSB(SkinColour::DRed);
+  }
   ok->setObjectName("Button1");
-  ok->SetColorSB(SkinColour::DRed);
   QFont f = ok->font();
   f.setPixelSize(20);
   f.setBold(true);
   ok->setFont(f);
-  ok->setGeometry(180, button_top[design], 200, 30);
+  ok->setGeometry(place);
   connect(ok, &QAbstractButton::clicked, this, &QDialog::accept);
 }
 
 QPixmap TFormEndGame::Header() const {
-  const int design = std::clamp(in_.design, 1, 3);
+  const int design = in_.design;
   const int h = design == 1 ? 50 : design == 2 ? 64 : 120;
   QPixmap pm(560, h);
   pm.fill(QColor(212, 208, 200));
@@ -179,10 +268,18 @@ QPixmap TFormEndGame::Header() const {
     f.setPixelSize(f.pixelSize() - 1);
   }
   // The concise design's header picture comes from the graphics pack: without it the header
-  // stays empty.
-  if (design == 1) return pm;
+  // stays empty. The ribbons' header from the pack carries the title, which is otherwise
+  // written here.
+  if (design == 1) {
+    if (!pack_header_.isNull()) p.drawImage(0, 0, pack_header_);
+    return pm;
+  }
+  if (design == 3 && !pack_header_.isNull()) {
+    p.drawImage(-35, -9, pack_header_);
+    return pm;
+  }
   p.setFont(f);
-  const QColor yellow = design == 1 ? QColor(128, 0, 0) : QColor(255, 255, 0);
+  const QColor yellow(255, 255, 0);
   const QRect box(0, design == 3 ? 30 : 12, 560, 48);
   p.setPen(ShadowOf(yellow));
   p.drawText(box.translated(1, 1), Qt::AlignHCenter | Qt::AlignTop, title);
@@ -222,24 +319,24 @@ void TFormEndGame::DrawOwnScroll(QPainter& p) const {
 }
 
 void TFormEndGame::DrawLines(QPainter& p) const {
+  const int x0 = VerdictStyleOf(Purple()).x0, x1 = 400;
   for (const VerdictLine& line : lines_) {
     QFont f("DejaVu Serif");
     f.setBold(true);
     f.setPixelSize(line.height);
+    // A line wider than its room shrinks until it fits.
+    while (QFontMetrics(f).horizontalAdvance(line.text) > x1 - x0 && f.pixelSize() > 10) {
+      f.setPixelSize(f.pixelSize() - 1);
+    }
     p.setFont(f);
     const QFontMetrics fm(f);
-    int size = line.height;
-    while (fm.horizontalAdvance(line.text) > 350 && size > 10) {
-      f.setPixelSize(--size);
-      p.setFont(f);
-      if (QFontMetrics(f).horizontalAdvance(line.text) <= 350) break;
-    }
-    const int x = 50 + (400 - 50 - QFontMetrics(p.font()).horizontalAdvance(line.text)) / 2;
+    const int x = x0 + (x1 - x0 - fm.horizontalAdvance(line.text)) / 2;
+    const int y = line.row + fm.ascent() - 20;
     const QColor c = Win(line.colour);
     p.setPen(ShadowOf(c));
-    p.drawText(x + 1, line.row + 1 + QFontMetrics(p.font()).ascent() - 20, line.text);
+    p.drawText(x + 1, y + 1, line.text);
     p.setPen(c);
-    p.drawText(x, line.row + QFontMetrics(p.font()).ascent() - 20, line.text);
+    p.drawText(x, y, line.text);
   }
 }
 
