@@ -23,6 +23,7 @@
 #include "storage/club_store.h"
 #include "storage/club_update.h"
 #include "table/end_game_window.h"
+#include "table/purple_design.h"
 #include "table/suit_window.h"
 
 namespace ostrel {
@@ -601,6 +602,11 @@ void TForm1::OpenOptions() {
   context.site = context_.site;
   context.play_sound = [this](const std::string& name) { sounds_->Play(name, false); };
   TFormOptions options(settings_, std::move(context), this);
+  // The purple windows take their pictures from the graphics pack; without it, quietly gray.
+  if (settings_.AuxDesignPurple &&
+      !ApplyPurpleDesign(&options, pictures_->Folders(), "GFormOpt", "GIcon48Opt")) {
+    settings_.AuxDesignPurple = false;
+  }
   connect(&options, &TFormOptions::PacksArrived, this, [this] { pictures_->Invalidate(); });
   connect(&options, &TFormOptions::Changed, this, [this, &options] {
     ApplySettings();
@@ -697,6 +703,10 @@ void TForm1::OpenTopTen() {
 void TForm1::OpenHistory() {
   sounds_->Play("WOpenFo", false);
   TFHistory window(context_.program_folder, history_choice_, this);
+  if (settings_.AuxDesignPurple &&
+      ApplyPurpleDesign(&window, pictures_->Folders(), "GFormHistory", "GIcon48History")) {
+    window.setFixedHeight(window.height() + 45);  // room for the header
+  }
   RunDialog(window);
 }
 
@@ -707,25 +717,28 @@ void TForm1::SwitchMode() {
 }
 
 void TForm1::ShowVerdict(int place, int result) {
-  // The purple design and the header of the concise one live in the graphics pack, which this
-  // program does not have: the purple design quietly becomes the aristocratic one, the concise
-  // one says so and keeps an empty header; both leave the settings at design 2.
-  const bool concise = !settings_.AuxDesignPurple && settings_.AuxDesign == 1;
   VerdictInput in;
   in.place = place;
   in.result = result;
   in.account_mode = 1;
   in.multiplayer = settings_.Multiplayer;
   in.gif_animation = settings_.GifAnimation;
-  in.design = settings_.AuxDesignPurple ? 2 : settings_.AuxDesign;
-  settings_.AuxDesignPurple = false;
-  settings_.AuxDesign = 2;
-  if (concise) {
-    QMessageBox box(QMessageBox::Warning, T("Ostrel-Quartet"),
-                    T("Can`t find the file") + " TarvoCGraph1.dll", QMessageBox::Ok, this);
+  in.purple = settings_.AuxDesignPurple;
+  in.design = settings_.AuxDesign;
+  in.packs = pictures_->Folders();
+  TFormEndGame verdict(in, this, T);
+  // Without the graphics pack the purple design quietly becomes the aristocratic one, the
+  // concise one names the pack and keeps an empty header; both leave the settings at design 2.
+  const VerdictDesignOutcome& outcome = verdict.Outcome();
+  if (outcome.settings_to_design_2) {
+    settings_.AuxDesignPurple = false;
+    settings_.AuxDesign = 2;
+  }
+  if (outcome.message) {
+    QMessageBox box(QMessageBox::Warning, T("Ostrel-Quartet"), *outcome.message, QMessageBox::Ok,
+                    this);
     RunDialog(box);
   }
-  TFormEndGame verdict(in, this);
   sounds_->Play(VerdictSound(place, in.account_mode), false);
   RunDialog(verdict);
 }

@@ -275,7 +275,9 @@ QPixmap TFormEndGame::Header() const {
     return pm;
   }
   if (design == 3 && !pack_header_.isNull()) {
-    p.drawImage(-35, -9, pack_header_);
+    // Centred on the ribbon's band: the pack's headers carry their title in the middle of the
+    // picture, which also serves the purple window at its top edge.
+    p.drawImage(-35, 62 - pack_header_.height() / 2, pack_header_);
     return pm;
   }
   p.setFont(f);

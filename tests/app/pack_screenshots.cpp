@@ -8,6 +8,7 @@
 
 #include "app/options_window.h"
 #include "app_fixture.h"
+#include "table/purple_design.h"
 
 using namespace ostrel;
 using namespace ostrel::testing;
@@ -90,6 +91,14 @@ void OptionPages(const QString& pack_folder) {
     QApplication::processEvents();
     SavePng(options.grab().toImage(), QStringLiteral("packs-options-%1").arg(name));
   }
+  TFormOptions purple(settings, context);
+  if (!ApplyPurpleDesign(&purple, context.packs, "GFormOpt", "GIcon48Opt")) {
+    qFatal("no graphics pack in %s", qPrintable(pack_folder));
+  }
+  purple.show();
+  purple.Pages()->setCurrentIndex(1);
+  QApplication::processEvents();
+  SavePng(purple.grab().toImage(), "packs-options-purple");
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ const Window kWindows[] = {
     {"GFormOpt", "Options", PhraseKey::Options, 640, 560},
     {"GFormSpeed", "Speed", PhraseKey::ChoiceOfSpeed, 340, 280},
     {"GFormPass", "Passport", PhraseKey::Passport, 520, 600},
-    {"GFormEndG", "EndGame", PhraseKey::HistoryResult, 560, 760},
+    {"GFormEndG", "EndGame", PhraseKey::HistoryResult, 620, 720},
     {"GFormHistory", "History", PhraseKey::History, 700, 520},
     {"GFormAcc1", "MyAccount", PhraseKey::MyAccount, 600, 640},
     {"GFormMast", nullptr, PhraseKey::ChoiceTrump, 360, 260},
