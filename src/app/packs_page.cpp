@@ -1,11 +1,13 @@
 #include "app/packs_page.h"
 
 #include <QApplication>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <cstring>
 
 #include "app/text.h"
@@ -61,14 +63,6 @@ void FadeWhenDisabled(QPushButton* button) {
       QStringLiteral("QPushButton:disabled { color: #b4b4b4; background-color: #fafafa;"
                      " border: 1px solid #e0e0e0; border-radius: 3px; padding: 4px 8px; }"));
 }
-
-// Set for the download and undone on every way out of it.
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -132,22 +126,42 @@ void TPacksPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
+TPacksPage::~TPacksPage() {
+  // The download itself runs to its end on its thread; only its answer is no longer wanted.
+  if (downloading_) QApplication::restoreOverrideCursor();
+}
+
 void TPacksPage::RefreshButtons() {
   for (int number = 1; number <= kDownloadablePacks; ++number) {
-    DownloadButton(number)->setEnabled(!PackFileExists(folders_, DownloadablePack(number)));
+    DownloadButton(number)->setEnabled(!downloading_ &&
+                                       !PackFileExists(folders_, DownloadablePack(number)));
   }
 }
 
 void TPacksPage::Download(int number) {
-  PackDownload result;
-  {
-    const WaitCursor wait;
-    result = DownloadPack(folders_, site_, number);
-  }
+  if (downloading_) return;
+  downloading_ = true;
+  RefreshButtons();
+  message_->clear();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  auto* watcher = new QFutureWatcher<PackDownload>(this);
+  connect(watcher, &QFutureWatcher<PackDownload>::finished, this, [this, watcher] {
+    watcher->deleteLater();
+    Finish(watcher->result());
+  });
+  // The worker gets copies: the page may be closed before the download ends.
+  watcher->setFuture(QtConcurrent::run(
+      [folders = folders_, site = site_, number] { return DownloadPack(folders, site, number); }));
+}
+
+void TPacksPage::Finish(const PackDownload& result) {
+  downloading_ = false;
+  QApplication::restoreOverrideCursor();
   if (play_sound_) play_sound_(result.ok ? "WToMenK" : "WWrongs");
   message_->setText(result.ok ? QString() : result.error);
   RefreshButtons();
   if (result.ok) emit PacksChanged();
+  emit DownloadFinished(result.ok);
 }
 
 }  // namespace ostrel

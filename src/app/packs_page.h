@@ -25,6 +25,9 @@ class TPacksPage : public QWidget {
 
   TPacksPage(Settings& settings, PackFolders folders, QString site, PlaySound play_sound,
              QWidget* parent = nullptr);
+  ~TPacksPage() override;
+
+  bool Downloading() const { return downloading_; }
 
   QPushButton* DownloadButton(int number) const;  // 1..9, else null
   // What download `number` holds, in the current language, and its file name.
@@ -35,6 +38,8 @@ class TPacksPage : public QWidget {
   void PacksChanged();
   // A setting changed.
   void Changed();
+  // A download has ended, well or not (its sound has played).
+  void DownloadFinished(bool ok);
 
  protected:
   // A pack may have come or gone while the page was hidden.
@@ -42,6 +47,7 @@ class TPacksPage : public QWidget {
 
  private:
   void Download(int number);
+  void Finish(const PackDownload& result);
   void RefreshButtons();
 
   Settings& s_;
@@ -50,6 +56,7 @@ class TPacksPage : public QWidget {
   PlaySound play_sound_;
   std::array<QPushButton*, kDownloadablePacks> buttons_{};
   QLabel* message_ = nullptr;
+  bool downloading_ = false;
 };
 
 }  // namespace ostrel

@@ -91,6 +91,7 @@ class PacksPageTest : public QObject {
   void TheBalloonSaysDownloadAndTheFile();
   void AClickThatBringsThePackDisablesItsButton();
   void AClickThatFailsLeavesNothingAndTheButtonOn();
+  void ClosingThePageDuringADownloadLetsItFinishQuietly();
   void TheRadioListSourceIsWrittenToTheSettings();
 };
 
@@ -162,7 +163,14 @@ void PacksPageTest::AClickThatBringsThePackDisablesItsButton() {
   // An outer override (another busy phase) is still in force afterwards: the page undoes only
   // its own wait cursor.
   QApplication::setOverrideCursor(Qt::PointingHandCursor);
+  QSignalSpy finished(&b.Page(), &TPacksPage::DownloadFinished);
   QTest::mouseClick(b.Button(8), Qt::LeftButton);
+  // While the pack comes, the window is drawn under the wait cursor and no second download
+  // can start.
+  QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  QVERIFY(b.Page().Downloading());
+  for (int n = 1; n <= kDownloadablePacks; ++n) QVERIFY(!b.Button(n)->isEnabled());
+  QVERIFY(finished.wait(10000));
   QVERIFY(QApplication::overrideCursor() != nullptr);
   QCOMPARE(QApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
   QApplication::restoreOverrideCursor();
@@ -193,7 +201,10 @@ void PacksPageTest::AClickThatFailsLeavesNothingAndTheButtonOn() {
     Bench b;
     b.server.Serve(Path(kPackGraphics), c.reply);
     QSignalSpy packs(&b.Page(), &TPacksPage::PacksChanged);
+    QSignalSpy finished(&b.Page(), &TPacksPage::DownloadFinished);
     QTest::mouseClick(b.Button(9), Qt::LeftButton);
+    QVERIFY2(finished.wait(10000), c.name);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QVERIFY2(!b.Above(kPackGraphics), c.name);
     QCOMPARE(QDir(b.folders.above).entryList(QDir::Files), QStringList());
@@ -202,6 +213,22 @@ void PacksPageTest::AClickThatFailsLeavesNothingAndTheButtonOn() {
     QVERIFY(b.Button(9)->isEnabled());
     QCOMPARE(b.Page().findChild<QLabel*>("LabelDownloadError")->text(), QString(c.error));
   }
+}
+
+void PacksPageTest::ClosingThePageDuringADownloadLetsItFinishQuietly() {
+  Bench b;
+  HttpReply slow = HttpReply::Body(SmallPack());
+  slow.delay_ms = 400;
+  b.server.Serve(Path(kPackCardsC), slow);
+  QTest::mouseClick(b.Button(8), Qt::LeftButton);
+  QVERIFY(b.Page().Downloading());
+  b.page.reset();
+  QCOMPARE(QApplication::overrideCursor(), nullptr);
+  // The pack still arrives whole; nobody is left to play a sound for it.
+  QTRY_VERIFY_WITH_TIMEOUT(b.Above(kPackCardsC), 10000);
+  QTest::qWait(100);
+  QVERIFY(OpenPack(b.folders, kPackCardsC) != nullptr);
+  QVERIFY(b.sounds.empty());
 }
 
 void PacksPageTest::TheRadioListSourceIsWrittenToTheSettings() {
