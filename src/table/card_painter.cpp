@@ -178,16 +178,12 @@ const QPixmap& CardPainter::Card(CardCode card, bool face_up, QSize size, bool s
 // the backs of the day "Ob01Mo" ...; the large ones ("...B") for every size above the small
 // cards.
 QPixmap CardPainter::PictureCard(CardCode card, bool back, bool side, QSize size) const {
-  static const std::array<const char*, 8> kDays = {"",     "01Mo", "02Tu", "03We",
-                                                   "04Th", "05Fr", "06Su", "07Su"};
   const auto rank = RankOf(card);
   const int suit = SuitNumber(card.suit);
   if (!back && (!rank || suit == 0)) return {};
   // The rank codes start at the six, which this game does not play.
-  const QString face_key =
-      back ? QString()
-           : QString::fromLatin1(kSuitPrefixes[static_cast<std::size_t>(suit - 1)]) +
-                 kRankCodes[static_cast<std::size_t>(*rank) + 1];
+  const int rank_code = back ? 0 : static_cast<int>(*rank) + 1;
+  const QString face_key = back ? QString() : QString::fromStdString(FaceKey(suit - 1, rank_code));
   if (pictures_) {
     QImage image;
     if (back) {
@@ -202,13 +198,12 @@ QPixmap CardPainter::PictureCard(CardCode card, bool back, bool side, QSize size
                                                                     Qt::SmoothTransformation));
     }
   }
+  // The program's own set: the weekday backs and the faces, small and large ("...B").
   const bool large = size.width() > 71 || size.height() > 96;
-  QString name = back ? QStringLiteral("Ob") +
-                            kDays[static_cast<std::size_t>(std::clamp(back_variant_, 1, 7))] +
-                            (side ? "R" : "")
-                      : face_key;
-  if (large) name += QLatin1Char('B');
-  return PictureSized(name, size);
+  const std::string name = back ? BackPictureName(0, std::clamp(back_variant_, 1, 7), side,
+                                                  large ? BackSize::kLargeWide : BackSize::kSmall)
+                                : FacePictureName(0, suit - 1, rank_code, large);
+  return PictureSized(QString::fromStdString(name), size);
 }
 
 void CardPainter::SetPictures(std::shared_ptr<const CardPictures> pictures) {

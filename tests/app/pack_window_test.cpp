@@ -1,7 +1,6 @@
 // The window with packs: what the table draws comes from the chosen set's pack, a missing pack
 // is named and its set falls back in the settings and in the options' lists, and the options
 // offer only what the packs at hand allow.
-#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
@@ -15,6 +14,7 @@
 #include "table/packs/card_images.h"
 #include "table/packs/pack_names.h"
 #include "table/packs/pack_writer.h"
+#include "table/packs/tests/test_pack.h"
 
 using namespace ostrel;
 using namespace ostrel::testing;
@@ -22,13 +22,7 @@ using namespace ostrel::testing;
 namespace {
 
 std::vector<std::uint8_t> Png(QSize size, QColor colour) {
-  QImage image(size, QImage::Format_ARGB32);
-  image.fill(colour);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return {bytes.begin(), bytes.end()};
+  return test::Encode(test::Solid(size, colour), "PNG");
 }
 
 // Pack B with face set 35 (narrow) in one colour and the narrow backs of set 0 in another.

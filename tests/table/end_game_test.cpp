@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "table/end_game_window.h"
+#include "table/packs/tests/test_pack.h"
 #include "table/pictures/own_pictures.h"
-#include "test_pack.h"
 
 using namespace ostrel;
 using ostrel::test::Near;

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "table/cards_button.h"
+#include "table/packs/tests/test_pack.h"
 #include "table/purple_design.h"
-#include "test_pack.h"
 
 using namespace ostrel;
 using ostrel::test::Near;

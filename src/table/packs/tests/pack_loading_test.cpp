@@ -2,7 +2,6 @@
 // when it is missing or damaged, and what is written back to the settings.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,24 +10,14 @@
 #include "table/packs/card_images.h"
 #include "table/packs/pack_names.h"
 #include "table/packs/pack_writer.h"
+#include "table/packs/tests/test_pack.h"
 #include "table/pictures/own_pictures.h"
 
 namespace ostrel {
 namespace {
 
-std::vector<std::uint8_t> Encode(const QImage& image, const char* format) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, format);
-  return {bytes.begin(), bytes.end()};
-}
-
-QImage Plain(QSize size, QColor colour) {
-  QImage image(size, QImage::Format_ARGB32);
-  image.fill(colour);
-  return image;
-}
+using test::Encode;
+using test::Solid;
 
 // Pack A holding the whole of face set 5 in one colour, and optionally missing one card; the
 // large pictures in the given format (a palette or grey format is written as such a PNG).
@@ -43,12 +32,12 @@ PackWriter FaceSetPack(int set, QColor colour, const std::string& leave_out = ""
         if (name != leave_out)
           w.Add(name, PackKind::kPng,
                 Encode(
-                    big ? Plain(large, colour).convertToFormat(large_format) : Plain(small, colour),
+                    big ? Solid(large, colour).convertToFormat(large_format) : Solid(small, colour),
                     "PNG"));
       }
     }
     w.Add(SymbolPictureName(set, suit, false), PackKind::kPng,
-          Encode(Plain({20, 20}, colour), "PNG"));
+          Encode(Solid({20, 20}, colour), "PNG"));
   }
   return w;
 }
@@ -221,7 +210,7 @@ TEST_F(PackLoading, MissingBackgroundAndGraphicsPacks) {
 
 TEST_F(PackLoading, PictureKindMustMatch) {
   PackWriter w;
-  w.Add("BGLilu", PackKind::kPng, Encode(Plain({8, 8}, Qt::magenta), "PNG"));
+  w.Add("BGLilu", PackKind::kPng, Encode(Solid({8, 8}, Qt::magenta), "PNG"));
   Put(folders_.program, kPackGraphics, w);
   const QString pack = QString::fromLatin1(kPackGraphics);
   EXPECT_FALSE(LoadPackPicture(folders_, pack, QStringLiteral("BGLilu"), PackKind::kPng).isNull());
