@@ -15,8 +15,8 @@
 
 #include "app/options_window.h"
 #include "app/text.h"
-#include "table/packs/card_images.h"
-#include "table/packs/pack_names.h"
+#include "packs/card_images.h"
+#include "packs/pack_names.h"
 
 namespace ostrel {
 

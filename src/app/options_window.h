@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "packs/pack_picture.h"
 #include "storage/settings.h"
-#include "table/packs/pack_picture.h"
 
 class QTabWidget;
 class QListWidget;

@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "app/text.h"
-#include "table/packs/pack_names.h"
+#include "packs/pack_names.h"
 
 namespace ostrel {
 

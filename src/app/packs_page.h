@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "packs/pack_download.h"
 #include "storage/settings.h"
-#include "table/packs/pack_download.h"
 
 class QLabel;
 class QPushButton;

@@ -10,8 +10,8 @@
 #include <deque>
 #include <vector>
 
-#include "app/sound_port.h"
 #include "game/table_port.h"
+#include "media/sound_port.h"
 #include "table/cards_button.h"
 #include "table/flight.h"
 #include "table/table_view.h"

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "game/random.h"
+#include "packs/card_images.h"
 #include "storage/settings.h"
-#include "table/packs/card_images.h"
 
 namespace ostrel {
 

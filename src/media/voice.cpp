@@ -3,7 +3,7 @@
 #include <array>
 
 #include "i18n/language.h"
-#include "table/packs/pack_names.h"
+#include "packs/pack_names.h"
 
 namespace ostrel {
 

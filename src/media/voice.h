@@ -8,7 +8,7 @@
 
 #include "game/cards.h"
 #include "media/sound_player.h"
-#include "table/packs/pack_picture.h"
+#include "packs/pack_picture.h"
 
 namespace ostrel {
 

@@ -1,12 +1,11 @@
 // The window's sound port backed by the real player: the effects are heard when the settings
 // have sound on, and a waiting one holds the table's queue for its clip's length.
-// Header-only so that the media library does not depend on the window's library.
 #pragma once
 
 #include <string>
 
-#include "app/sound_port.h"
 #include "media/sound_player.h"
+#include "media/sound_port.h"
 #include "storage/settings.h"
 
 namespace ostrel {

@@ -1,7 +1,7 @@
 #include "table/card_painter.h"
 
-#include "table/packs/card_images.h"
-#include "table/packs/pack_names.h"
+#include "packs/card_images.h"
+#include "packs/pack_names.h"
 #include "table/picture_source.h"
 
 #include <QLinearGradient>

@@ -7,8 +7,8 @@
 #include <QPaintEvent>
 #include <QTimer>
 
+#include "packs/pack_names.h"
 #include "table/end_game_window.h"
-#include "table/packs/pack_names.h"
 #include "table/picture_source.h"
 
 namespace ostrel {

@@ -7,10 +7,10 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "packs/pack_names.h"
+#include "pictures/own_pictures.h"
 #include "table/cards_button.h"
-#include "table/packs/pack_names.h"
 #include "table/picture_source.h"
-#include "table/pictures/own_pictures.h"
 #include "table/score_board.h"
 
 namespace ostrel {

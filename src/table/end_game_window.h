@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "table/packs/pack_picture.h"
+#include "packs/pack_picture.h"
 #include "table/purple_design.h"
 
 class QLabel;

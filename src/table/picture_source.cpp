@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "table/pictures/own_pictures.h"
+#include "pictures/own_pictures.h"
 
 namespace ostrel {
 

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "i18n/language.h"
+#include "packs/pack_names.h"
 #include "table/cards_button.h"
-#include "table/packs/pack_names.h"
 
 namespace ostrel {
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <optional>
 
-#include "table/packs/pack_picture.h"
+#include "packs/pack_picture.h"
 
 namespace ostrel {
 

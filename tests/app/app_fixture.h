@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/fallback_players.h"
 #include "app/login_dialog.h"
 #include "app/main_window.h"
-#include "app/sound_port.h"
+#include "media/sound_port.h"
+#include "plain_players.h"
 
 namespace ostrel::testing {
 

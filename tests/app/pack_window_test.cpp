@@ -10,11 +10,11 @@
 
 #include "app/options_window.h"
 #include "app_fixture.h"
+#include "packs/card_images.h"
+#include "packs/pack_names.h"
+#include "packs/pack_writer.h"
+#include "support/test_pack.h"
 #include "table/cards_button.h"
-#include "table/packs/card_images.h"
-#include "table/packs/pack_names.h"
-#include "table/packs/pack_writer.h"
-#include "table/packs/tests/test_pack.h"
 
 using namespace ostrel;
 using namespace ostrel::testing;

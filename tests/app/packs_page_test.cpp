@@ -15,9 +15,9 @@
 
 #include "app/packs_page.h"
 #include "app/text.h"
-#include "net/tests/local_http_server.h"
-#include "table/packs/pack_names.h"
-#include "table/packs/pack_writer.h"
+#include "packs/pack_names.h"
+#include "packs/pack_writer.h"
+#include "support/local_http_server.h"
 
 using namespace ostrel;
 using ostrel::testing::HttpReply;

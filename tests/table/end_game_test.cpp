@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "pictures/own_pictures.h"
+#include "support/test_pack.h"
 #include "table/end_game_window.h"
-#include "table/packs/tests/test_pack.h"
-#include "table/pictures/own_pictures.h"
 
 using namespace ostrel;
 using ostrel::test::Near;

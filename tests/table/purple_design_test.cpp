@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "support/test_pack.h"
 #include "table/cards_button.h"
-#include "table/packs/tests/test_pack.h"
 #include "table/purple_design.h"
 
 using namespace ostrel;

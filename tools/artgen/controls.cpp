@@ -80,7 +80,7 @@ void StrokeAndFill(QPainter& p, const QPainterPath& path, QColor fill) {
   p.drawPath(path);
 }
 
-// The hot spots must agree with OwnCursorHotSpot in src/table/pictures.
+// The hot spots must agree with OwnCursorHotSpot in src/pictures.
 QImage CursorArrow() {
   QImage img = Canvas(32, 32);
   QPainter p(&img);

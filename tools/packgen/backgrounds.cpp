@@ -4,7 +4,7 @@
 #include <QRandomGenerator>
 #include <cmath>
 
-#include "table/packs/pack_names.h"
+#include "packs/pack_names.h"
 #include "tools/packgen/packgen.h"
 
 namespace ostrel::packgen {

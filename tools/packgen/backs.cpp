@@ -3,8 +3,8 @@
 // ("B") and large narrow ("U"), and turned for the players at the sides ("R").
 #include <cmath>
 
-#include "table/packs/pack_names.h"
-#include "table/pictures/own_pictures.h"
+#include "packs/pack_names.h"
+#include "pictures/own_pictures.h"
 #include "tools/packgen/back_motifs.h"
 #include "tools/packgen/packgen.h"
 

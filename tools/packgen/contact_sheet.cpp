@@ -10,7 +10,7 @@
 #include <map>
 #include <memory>
 
-#include "table/packs/pack_picture.h"
+#include "packs/pack_picture.h"
 
 int main(int argc, char** argv) {
   using namespace ostrel;

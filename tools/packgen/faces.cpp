@@ -5,7 +5,7 @@
 #include <QSvgRenderer>
 #include <memory>
 
-#include "table/packs/pack_names.h"
+#include "packs/pack_names.h"
 #include "tools/packgen/drawn_style.h"
 #include "tools/packgen/packgen.h"
 

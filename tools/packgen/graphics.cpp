@@ -6,7 +6,7 @@
 #include <QFontDatabase>
 #include <QRandomGenerator>
 #include <cmath>
-#include "table/pictures/own_pictures.h"
+#include "pictures/own_pictures.h"
 
 #include "i18n/language.h"
 #include "i18n/phrases.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "table/packs/pack_names.h"
+#include "packs/pack_names.h"
 #include "tools/packgen/packgen.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QString>
 #include <string>
 
-#include "table/packs/pack_writer.h"
+#include "packs/pack_writer.h"
 #include "tools/artgen/paint_basics.h"
 
 namespace ostrel::packgen {

@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "i18n/language.h"
-#include "table/packs/pack_names.h"
+#include "packs/pack_names.h"
 #include "tools/packgen/packgen.h"
 
 namespace ostrel::packgen {
