@@ -3,6 +3,7 @@
 #include "ai/search.h"
 #include "ai/trump_decision.h"
 #include "game/rules.h"
+#include "game/trick_play.h"
 
 namespace ostrel {
 

@@ -1,5 +1,6 @@
 // The values the search puts on finished and cut-off deals.
 #include "ai/search.h"
+#include "game/scoring.h"
 
 namespace ostrel {
 namespace {
@@ -33,31 +34,8 @@ void Remove(SearchHand& hand, int p) {
 }  // namespace
 
 double DealValue(double declaring, double defending) {
-  double kept_declaring = declaring;
-  double kept_defending = defending;
-  if (declaring == defending) {
-    kept_declaring = 0;
-  } else if (declaring < defending) {
-    kept_declaring = 0;
-    kept_defending = defending + declaring;
-  }
-  return kept_declaring - kept_defending + (declaring - defending) / 10.0;
-}
-
-int TrickWinner(const Array1<CardCode, 4>& trick, const Array1<std::uint8_t, 4>& order,
-                char trump) {
-  const char led = trick[1].suit;
-  int best_trump = 0;
-  int best_led = 0;
-  for (int k = 1; k <= 4; ++k) {
-    if (trick[k].IsEmpty()) continue;
-    if (trick[k].suit == trump) {
-      if (best_trump == 0 || order[k] > order[best_trump]) best_trump = k;
-    } else if (trick[k].suit == led) {
-      if (best_led == 0 || order[k] > order[best_led]) best_led = k;
-    }
-  }
-  return best_trump != 0 ? best_trump : best_led;
+  const auto kept = Settle(declaring, defending);
+  return kept.declaring - kept.defending + (declaring - defending) / 10.0;
 }
 
 double EstimateRest(const Array1<SearchHand, 4>& start, char trump, int relation, double ours,

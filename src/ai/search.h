@@ -55,8 +55,6 @@ struct SearchResult {
 // ties between equal settlements. The defending team's value is its negative.
 double DealValue(double declaring, double defending);
 
-// Position 1 to 4 of the winning card: the highest trump, else the highest card of the led suit.
-int TrickWinner(const Array1<CardCode, 4>& trick, const Array1<std::uint8_t, 4>& order, char trump);
 
 // A quick guess of the rest of the deal for the mover's team (hands in turn order from the
 // mover): the top card of each suit takes a round, the rest is split evenly.

@@ -1,17 +1,21 @@
-// The running game: the one GameRecord and the step operations on it. Every seat is driven
-// through the same operations, whether by the local player's input, the main timer acting for
-// a computer seat, or a received game message. A step runs to its end synchronously and shows
-// everything through the table port.
+// The local table: one copy's view of a game, with its player at seat 4. It puts the seats'
+// actions through the table engine and turns the engine's facts into what seat 4's screen shows
+// (the table port's effects, in the order a step shows them), keeps the two buttons, the suit
+// window and the tournament move timers, and tells the other copies of a networked game what
+// was done here. The rules live in the engine alone.
 #pragma once
 
+#include <array>
 #include <string>
-#include <string_view>
 
 #include "game/finish_port.h"
 #include "game/game_record.h"
+#include "game/outgoing.h"
 #include "game/players.h"
 #include "game/random.h"
 #include "game/rules.h"
+#include "game/seat_driver.h"
+#include "game/table_engine.h"
 #include "game/table_port.h"
 
 namespace ostrel {
@@ -20,32 +24,32 @@ class Game {
  public:
   Game(TablePort& port, ComputerPlayers& players, Random& random);
 
-  GameRecord& Record() { return record_; }
-  const GameRecord& Record() const { return record_; }
-  RuleOptions& Options() { return options_; }
-  const RuleOptions& Options() const { return options_; }
+  // Read by the window and the drivers; writable for tests that set up a position.
+  GameRecord& Record() { return engine_.RecordForSetup(); }
+  const GameRecord& Record() const { return engine_.Record(); }
+  const TableEngine& Engine() const { return engine_; }
+  RuleOptions& Options() { return engine_.Options(); }
+  const RuleOptions& Options() const { return engine_.Options(); }
   PlayMode& Mode() { return mode_; }
   const PlayMode& Mode() const { return mode_; }
   void SetFinishPort(FinishPort* finish) { finish_ = finish; }
+  void SetOutgoing(OutgoingPort* outgoing) { outgoing_ = outgoing; }
+  // Puts another driver on a seat, mid-game if need be; nullptr returns the seat to the
+  // drivers the mode of play gives it.
+  void SetDriver(int seat, SeatDriver* driver) { drivers_[seat] = driver; }
 
   // Who plays seat 4 in the next new game, with that player's counters.
   void SetPlayer(std::string name, std::int32_t game_number, std::int32_t initial_score);
+  void RenamePlayer(std::string name);
   // The next deal uses this deck instead of a shuffle (a received deal, a replayed report).
-  void SetNextDeck(const CardList32& deck);
+  void SetNextDeck(const CardList32& deck) { engine_.SetNextDeck(deck); }
 
-  // The steps.
   void StartDeal(bool continuing);
-  void BidRoundOne(int seat, bool ask_computer, bool answer, bool send);
-  void OfferBidToPlayer();
-  void PlayerTakesContract(int seat);
-  void BidRoundTwo(int seat, bool ask_computer, bool answer, bool send);
-  void AskPlayerForSuit();
-  void DealRest(bool send);
-  void ShowCombinations(bool send);
-  void TakeBackCombinations(bool send);
-  void PlayCard(int seat, int position, bool send);
-  void TakeTrick();
+  // A seat's card, put through the engine (the send flag tells the other copies).
+  bool PlayCard(int seat, int position, bool send);
   void FinishGame(std::int32_t score_difference);
+  // The game is left before its end (back to the menu).
+  void Leave() { engine_.LeaveTable(); }
 
   // The local player's inputs; each returns false when it did nothing.
   bool Button7Click();
@@ -53,9 +57,11 @@ class Game {
   bool CardClick(int position);
   // The suit-choice window's answer: 1 to 4, or 0 for "Pass".
   bool AnswerSuitChoice(int suit);
-  // A game message from a peer (tag and parameter, without framing). A message that does not
-  // fit the phase is refused, changes nothing and is reported through the port.
-  bool ReceiveGameMessage(std::string_view message);
+  // An action received from another copy, for the seat the engine names (or the seat that
+  // drives a table-wide step). Refused when it would act for seat 4, whose moves are made here
+  // alone, or when the engine refuses it; a refusal changes nothing and is shown through the
+  // port.
+  bool ReceiveAction(const Action& action);
 
   // The table's part of one tick of the main timer: at most one computer action.
   void Tick();
@@ -84,7 +90,8 @@ class Game {
   // A paced card move: the sound paces it, or a wait of 50 ms without sound.
   void CardMoveSound();
   void Wait(int ms);
-  void Send(std::string message);
+  void Send(TableMessage message);
+  void Send(const Action& action) { Send(TableMessage{TableMessage::Kind::Action, action}); }
   void DrawHand(int seat);
   void DrawDeck(bool freza = false);
   void DrawTrick(int count);
@@ -97,41 +104,48 @@ class Game {
   void SetTimer(int period_ms, bool enabled);
   bool Networked() const { return mode_.NetworkMode || mode_.TournamentMode; }
 
-  // Pieces of the steps.
-  void NewGameCounters();
-  void DealFirstCards();
-  void TakeContract(int seat, bool second_round, bool send);
-  void EndOfRoundTwo();
-  int SortAndCount(int seat);
-  // Puts the card after the seat's last one, re-sorts, and returns where it stands now.
-  int AddToHand(int seat, CardCode card, std::uint8_t order, std::uint8_t points);
-  int RemoveFromHand(int seat, CardCode card);
-  void DecideTrick();
-  bool BellaDue(int seat, CardCode card) const;
-  void EndOfDeal();
+  // The engine's facts as seat 4's screen shows them.
+  void Show(const Fact& fact);
+  void ShowDealStart();
+  void ShowBid(const BidFact& bid);
+  void ShowContract(const ContractFact& contract);
+  void ShowCombinationsFound(int winner);
+  void ShowPlayBegins();
+  void ShowPlayedCard(const PlayedCardFact& card);
+  void ShowDealEnd(const DealEndFact& end);
+
+  // One action through the engine, with what the screen shows before and after it.
+  bool Act(const Action& action, int seat, bool send);
+  void Before(const Action& action);
+  void After(const Action& action);
+  void AfterBid();
+  void AfterTrickTaken();
+  void OfferBidToPlayer();
+  void AskPlayerForSuit();
   void EndOfGame();
-  // The local seat of tournament place 1, which presses the table-wide buttons.
-  int PlaceOneSeat() const;
+  void ComputerActs(int seat);
+  void ConfigureFrame();
+
+  // The seat of tournament place 1, which presses the table-wide buttons.
+  int PlaceOneSeat() const { return engine_.DrivingSeat(); }
   void StartMoveTimer(int seat);
   void ClearMoveTimers();
   void SeatRanOutOfTime();
-  void Refuse(std::string_view message, std::string reason);
-  void ComputerPlays(int seat);
+  void Refuse(const Action& action, std::string reason);
 
-  GameRecord record_;
-  RuleOptions options_;
+  TableEngine engine_;
   PlayMode mode_;
   TablePort& port_;
-  ComputerPlayers& players_;
-  Random& random_;
+  ComputerDriver computer_;
+  WaitingDriver waiting_;
+  std::array<SeatDriver*, kSeats + 1> drivers_{};
   FinishPort default_finish_;
   FinishPort* finish_ = &default_finish_;
+  OutgoingPort* outgoing_ = nullptr;
 
   std::string player_name_ = "Player";
   std::int32_t player_game_number_ = 1;
   std::int32_t player_initial_score_ = 0;
-  bool has_next_deck_ = false;
-  CardList32 next_deck_;
 
   ButtonEffect button7_{7, Caption::None, false, false};
   ButtonEffect button8_{8, Caption::None, false, false};

@@ -1,16 +1,11 @@
-// The small helpers through which the steps show, sound, wait and send.
+// The small helpers through which the local table shows, sounds, waits and sends.
 #include "game/game.h"
-#include "game/hand.h"
 
 namespace ostrel {
 
 Game::Game(TablePort& port, ComputerPlayers& players, Random& random)
-    : port_(port), players_(players), random_(random) {
-  for (int s = 1; s <= kSeats; ++s) {
-    ClearHand(record_.Hand[s], record_.HandOrder[s], record_.HandPoints[s]);
-  }
-  record_.TrickOrder.fill(kEmptyValue);
-  record_.TrickPoints.fill(kEmptyValue);
+    : engine_(random), port_(port), computer_(players) {
+  engine_.SetObserver([this](const Fact& fact) { Show(fact); });
 }
 
 void Game::SetButton(int button, Caption caption, bool enabled, bool visible) {
@@ -26,7 +21,7 @@ void Game::EnableButton(int button, bool enabled) {
 }
 
 void Game::Label(int seat, std::vector<Words> words, LabelColour colour) {
-  Emit(LabelEffect{seat, std::move(words), colour, record_.SeatName[seat]});
+  Emit(LabelEffect{seat, std::move(words), colour, Record().SeatName[seat]});
 }
 
 void Game::NameLabel(int seat) {
@@ -49,37 +44,31 @@ void Game::Wait(int ms) {
   Emit(WaitEffect{ms});
 }
 
-void Game::Send(std::string message) {
-  if (Networked()) Emit(SendEffect{std::move(message)});
-}
-
-int Game::SortAndCount(int seat) {
-  const int n = SortHand(record_.Hand[seat], record_.HandOrder[seat], record_.HandPoints[seat],
-                         record_.Trump);
-  record_.CardCount[seat] = static_cast<std::uint8_t>(n);
-  return n;
+void Game::Send(TableMessage message) {
+  if (Networked() && outgoing_ != nullptr) outgoing_->Send(message);
 }
 
 void Game::DrawHand(int seat) {
-  const int n = SortAndCount(seat);
-  Emit(DrawHandEffect{seat, seat == 4, record_.Hand[seat], n});
+  const GameRecord& r = Record();
+  Emit(DrawHandEffect{seat, seat == 4, r.Hand[seat], r.CardCount[seat]});
 }
 
 void Game::DrawDeck(bool freza) {
+  const GameRecord& r = Record();
   DrawDeckEffect deck;
-  deck.cards_left = record_.DealPointer > kDeckSize ? 0 : kDeckSize + 1 - record_.DealPointer;
-  deck.turned_up = record_.Deck[kDeckSize];
+  deck.cards_left = r.DealPointer > kDeckSize ? 0 : kDeckSize + 1 - r.DealPointer;
+  deck.turned_up = r.Deck[kDeckSize];
   deck.freza = freza;
-  if (freza) deck.under_turned_up = record_.Deck[kDeckSize - 1];
+  if (freza) deck.under_turned_up = r.Deck[kDeckSize - 1];
   Emit(deck);
 }
 
 void Game::DrawTrick(int count) {
-  Emit(DrawTrickEffect{record_.Trick, count, record_.TableLeader});
+  Emit(DrawTrickEffect{Record().Trick, count, Record().TableLeader});
 }
 
 void Game::DrawShown(int count) {
-  Emit(DrawShownEffect{record_.ShownCards, count, record_.ShownSeat});
+  Emit(DrawShownEffect{Record().ShownCards, count, Record().ShownSeat});
 }
 
 void Game::Fly(CardCode card, Place from, Place to, bool face_up) {
@@ -89,16 +78,17 @@ void Game::Fly(CardCode card, Place from, Place to, bool face_up) {
 void Game::DrawScoreTab(int team, int pointer_mode, bool new_background, std::int32_t small,
                         std::int32_t large, int star_mode) {
   Emit(ScoreTabEffect{team, pointer_mode, new_background, small, large, star_mode,
-                      record_.GameOver});
+                      Record().GameOver});
 }
 
 void Game::DrawTeamTab(int team, int pointer_mode, int star_mode) {
-  DrawScoreTab(team, pointer_mode, false, record_.DealPoints[team], record_.GameScore[team],
+  DrawScoreTab(team, pointer_mode, false, Record().DealPoints[team], Record().GameScore[team],
                star_mode);
 }
 
 void Game::DrawScorePanel() {
-  Emit(ScorePanelEffect{record_.DealNumber, record_.Declarer != 0 ? record_.Trump : kNoSuit});
+  const GameRecord& r = Record();
+  Emit(ScorePanelEffect{r.DealNumber, r.Declarer != 0 ? r.Trump : kNoSuit});
 }
 
 void Game::SetTimer(int period_ms, bool enabled) {
@@ -107,8 +97,8 @@ void Game::SetTimer(int period_ms, bool enabled) {
   Emit(TimerEffect{period_ms, enabled});
 }
 
-void Game::Refuse(std::string_view message, std::string reason) {
-  Emit(RefusedMessageEffect{std::string(message), std::move(reason)});
+void Game::Refuse(const Action& action, std::string reason) {
+  Emit(RefusedMessageEffect{action, std::move(reason)});
 }
 
 }  // namespace ostrel

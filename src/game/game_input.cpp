@@ -1,10 +1,14 @@
-// The local player's buttons and cards, and the main timer acting for computer seats.
+// The local player's buttons and cards, actions received from other copies, and the main
+// timer acting for computer seats.
 #include "game/game.h"
-#include "game/memory.h"
 
 namespace ostrel {
 
+// Outside tournaments, the computer drives seats 1 and 3 against the computer and on a LAN host
+// with one client, and seat 2 against the computer only; seat 4 is always the local player.
 bool Game::IsComputerDriven(int seat) const {
+  if (seat < 1 || seat > kSeats) return false;
+  if (drivers_[seat] != nullptr) return drivers_[seat] == &computer_;
   if (mode_.TournamentMode) return false;
   switch (seat) {
     case 1:
@@ -23,49 +27,45 @@ bool Game::DrivesSharedSteps() const {
 }
 
 CanPlayResult Game::CanPlay(int position) const {
-  return ostrel::CanPlay(record_, 4, position, options_.TrumpRequired);
+  return ostrel::CanPlay(Record(), 4, position, Options().TrumpRequired);
 }
 
 bool Game::Button7Click() {
-  if (!button7_.enabled || !record_.InGame) return false;
-  if (record_.BeginWait == 1) {
-    record_.BeginWait = 2;
+  const GameRecord& r = Record();
+  if (!button7_.enabled || !r.InGame) return false;
+  if (r.BeginWait == 1) {
+    if (!engine_.Apply(Action{ActionKind::Begin}, engine_.DrivingSeat()).accepted) return false;
     const bool timer =
         !mode_.TournamentMode &&
         (!mode_.NetworkMode || (mode_.NetworkSeat == 1 && mode_.LastConnection == 0));
     if (timer) SetTimer(200, true);
-    const int phase = record_.Phase;
+    const int phase = r.Phase;
     // "To Begin" has done its work; left enabled it would invite a press that does nothing.
     if (phase >= 1 && phase <= 3) EnableButton(7, false);
     if (phase == 4) OfferBidToPlayer();
     if (!Networked()) {
-      if (phase >= 1 && phase <= 3) BidRoundOne(phase, true, false, true);
+      if (phase >= 1 && phase <= 3 && IsComputerDriven(phase)) ComputerActs(phase);
     } else {
-      Send("hbegin");
+      Send(Action{ActionKind::Begin});
       StartMoveTimer(phase);
     }
     return true;
   }
-  switch (record_.Phase) {
+  switch (r.Phase) {
     case 4:
-      PlayerTakesContract(4);
-      return true;
+      return Act(Action{ActionKind::PlayProposed}, 4, true);
     case kPhaseContract:
-      DealRest(true);
-      return true;
+      return Act(Action{ActionKind::DealRest}, engine_.DrivingSeat(), true);
     case kPhaseAllDealt:
-      ShowCombinations(true);
-      return true;
+      return Act(Action{ActionKind::ShowCombinations}, engine_.DrivingSeat(), true);
     case kPhaseCombinationsShown:
-      TakeBackCombinations(true);
-      return true;
+      return Act(Action{ActionKind::TakeBack}, engine_.DrivingSeat(), true);
     case kPhaseTrickComplete:
-      Send("hslits");
-      TakeTrick();
-      return true;
+      return Act(Action{ActionKind::TakeTrick}, engine_.DrivingSeat(), true);
     case kPhaseDealOver:
       if (mode_.TournamentMode) {
-        Send("bnext");
+        // The server deals the next one.
+        Send(Action{ActionKind::NextDeal});
       } else {
         StartDeal(true);
       }
@@ -79,67 +79,101 @@ bool Game::Button7Click() {
 }
 
 bool Game::Button8Click() {
+  const GameRecord& r = Record();
   if (!button8_.enabled) return false;
-  if (record_.GameOver && button8_.caption == Caption::ExitToMenu) {
-    FinishGame(record_.ScoreDifference);
+  if (r.GameOver && button8_.caption == Caption::ExitToMenu) {
+    FinishGame(r.ScoreDifference);
     if (mode_.TournamentMode) mode_.TournamentMode = false;
     return true;
   }
-  if (record_.Phase != 4 || !record_.InGame) return false;
-  Emit(BidFact{1, 4, false, kNoSuit});
-  Label(4, {Words::Pass}, LabelColour::Green);
-  Sound("WDiPass", true);
+  if (r.Phase != 4 || !r.InGame) return false;
+  const Action pass{ActionKind::PassRoundOne};
+  if (engine_.Refusal(pass, 4)) return false;
+  Send(pass);
+  engine_.Apply(pass, 4);
   EnableButton(7, false);
   EnableButton(8, false);
-  record_.Phase = record_.FirstHand == 1 ? 11 : 1;
-  StartMoveTimer(1);
-  Send("hpasso");
+  AfterBid();
   return true;
 }
 
 bool Game::CardClick(int position) {
-  if (record_.Phase != 24 || position < 1 || position > 8) return false;
-  if (record_.Hand[4][position].IsEmpty()) return false;
-  if (record_.TrickPosition > 1 && CanPlay(position) != kAllowed) {
+  const GameRecord& r = Record();
+  if (r.Phase != 24 || position < 1 || position > 8) return false;
+  if (r.Hand[4][position].IsEmpty()) return false;
+  if (r.TrickPosition > 1 && CanPlay(position) != kAllowed) {
     Sound("WWrongs", mode_.TournamentMode);
     return false;
   }
-  PlayCard(4, position, true);
-  if (record_.TrickPosition == 5) EnableButton(7, DrivesSharedSteps());
+  if (!PlayCard(4, position, true)) return false;
+  if (r.TrickPosition == 5) EnableButton(7, DrivesSharedSteps());
+  return true;
+}
+
+bool Game::AnswerSuitChoice(int suit) {
+  const GameRecord& r = Record();
+  if (!suit_window_open_ || r.Phase != 14) return false;
+  if (suit < 0 || suit > 4 || (suit != 0 && suit == SuitNumber(r.Trump))) return false;
+  suit_window_open_ = false;
+  const Action answer = suit != 0 ? Action{ActionKind::NameSuit, suit}
+                                  : Action{ActionKind::PassRoundTwo};
+  return Act(answer, 4, true);
+}
+
+bool Game::ReceiveAction(const Action& action) {
+  const GameRecord& r = Record();
+  const Turn turn = engine_.ToAct();
+  const bool table_step = action.kind == ActionKind::Begin || action.kind == ActionKind::DealRest ||
+                          action.kind == ActionKind::ShowCombinations ||
+                          action.kind == ActionKind::TakeBack ||
+                          action.kind == ActionKind::TakeTrick ||
+                          action.kind == ActionKind::NextDeal;
+  const int seat = table_step ? engine_.DrivingSeat() : turn.seat;
+  if (seat == 4) {
+    Refuse(action, "seat 4 is played here; no other copy acts for it");
+    return false;
+  }
+  if (const auto refusal = engine_.Refusal(action, seat)) {
+    Refuse(action, *refusal);
+    return false;
+  }
+  if (action.kind == ActionKind::Begin) {
+    engine_.Apply(action, seat);
+    SetButton(7, Caption::ToPlay, button7_.enabled);
+    SetButton(8, Caption::Pass, button8_.enabled);
+    if (r.Phase == 4) OfferBidToPlayer();
+    StartMoveTimer(r.Phase);
+  } else if (action.kind == ActionKind::NextDeal) {
+    StartDeal(true);
+  } else {
+    Act(action, seat, false);
+    if (action.kind == ActionKind::PlayCard && r.TrickPosition == 5) {
+      EnableButton(7, DrivesSharedSteps());
+    }
+  }
+  const bool keeps_timer =
+      !mode_.TournamentMode && mode_.NetworkSeat == 1 && mode_.LastConnection == 0;
+  if (Networked() && !keeps_timer && timer_enabled_) SetTimer(timer_period_ms_, false);
   return true;
 }
 
 void Game::Tick() {
-  if (!timer_enabled_ || !record_.InGame) return;
-  const int phase = record_.Phase;
-  if (record_.MemoryPending && phase >= 21 && phase <= 23) {
-    record_.MemoryPending = false;
-    RememberTurnedUpCard(record_.Memory, record_.Deck[kDeckSize], record_.Declarer);
-  }
-  if (!mode_.TournamentMode) {
-    if (IsRoundOnePhase(phase) && phase != 4 && IsComputerDriven(phase)) {
-      BidRoundOne(phase, true, false, true);
-      return;
-    }
-    if (IsRoundTwoPhase(phase) && phase != 14 && IsComputerDriven(phase - 10)) {
-      BidRoundTwo(phase - 10, true, false, true);
-      return;
-    }
-  }
-  if (phase >= 21 && phase <= 23 && IsComputerDriven(phase - 20)) ComputerPlays(phase - 20);
+  const GameRecord& r = Record();
+  if (!timer_enabled_ || !r.InGame) return;
+  engine_.NoteTurnedUpCard();
+  const Turn turn = engine_.ToAct();
+  if (turn.table_step || turn.seat == 0 || !IsComputerDriven(turn.seat)) return;
+  ComputerActs(turn.seat);
 }
 
-// The computer's choice is checked by the same rule as a person's click; a choice the rules
-// refuse is replaced by the lowest card they allow.
-void Game::ComputerPlays(int seat) {
-  int position = players_.ChooseCard(record_, seat, options_);
-  const bool valid = position >= 1 && position <= 8 && !record_.Hand[seat][position].IsEmpty();
-  if (!valid || ostrel::CanPlay(record_, seat, position, options_.TrumpRequired) != kAllowed) {
-    position = LowestAllowedPosition(record_, seat, options_.TrumpRequired);
+// The seat's driver decides; its move is sent on like the local player's.
+void Game::ComputerActs(int seat) {
+  SeatDriver* driver = drivers_[seat] != nullptr ? drivers_[seat] : &computer_;
+  const auto action = driver->OnTick(engine_, seat);
+  if (!action || !Act(*action, seat, true)) return;
+  if (action->kind == ActionKind::PlayCard && Record().TrickPosition == 5) {
+    EnableButton(7, DrivesSharedSteps());
   }
-  if (position == 0) return;
-  PlayCard(seat, position, true);
-  if (record_.TrickPosition == 5) EnableButton(7, DrivesSharedSteps());
 }
 
 }  // namespace ostrel

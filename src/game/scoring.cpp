@@ -5,18 +5,11 @@ namespace ostrel {
 KeptPoints ScoreDeal(int declarer, std::int32_t team1_points, std::int32_t team2_points) {
   const int d = TeamOf(declarer);
   const int o = 3 - d;
-  Array1<std::int32_t, 2> points{0, team1_points, team2_points};
+  const Array1<std::int32_t, 2> points{0, team1_points, team2_points};
+  const auto settled = Settle(points[d], points[o]);
   KeptPoints result;
-  if (points[d] > points[o]) {
-    result.kept[d] = points[d];
-    result.kept[o] = points[o];
-  } else if (points[d] == points[o]) {
-    result.kept[d] = 0;
-    result.kept[o] = points[o];
-  } else {
-    result.kept[d] = 0;
-    result.kept[o] = points[d] + points[o];
-  }
+  result.kept[d] = settled.declaring;
+  result.kept[o] = settled.defending;
   return result;
 }
 

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "game/game_record.h"
+#include "game/table_actions.h"
+#include "game/table_facts.h"
 
 namespace ostrel {
 
@@ -139,11 +141,6 @@ struct WaitEffect {
   int ms = 0;
 };
 
-// A game message to the other programs: the tag and its parameter, e.g. "hhods3".
-struct SendEffect {
-  std::string message;
-};
-
 struct TimerEffect {
   int period_ms = 200;
   bool enabled = false;
@@ -159,9 +156,9 @@ struct SuitWindowEffect {
   int disabled_suit = 0;
 };
 
-// A received message that does not fit the phase was refused and changed nothing.
+// An action received from another copy was refused and changed nothing.
 struct RefusedMessageEffect {
-  std::string message;
+  Action action;
   std::string reason;
 };
 
@@ -178,45 +175,10 @@ struct MessageBoxEffect {
 // The tournament connection is closed (a seat ran out of time).
 struct CloseConnectionEffect {};
 
-// Facts of the game, for logs, histories and observers; nothing needs to be drawn for them.
-struct BidFact {
-  int round = 1;
-  int seat = 0;
-  bool play = false;
-  char suit = kNoSuit;  // the named suit in round two
-};
-struct ContractFact {
-  int declarer = 0;
-  char trump = kNoSuit;
-  bool second_round = false;
-};
-// A new deal's cards are shuffled; nothing of it is drawn yet, so a window picks the deal's
-// card back here.
-struct DealStartFact {};
-struct ThrownInFact {};
-struct HandsDealtFact {};
-struct CombinationsFact {};
-struct CardFact {
-  int trick = 0;
-  int seat = 0;
-  CardCode card;
-  bool bella = false;
-};
-struct TrickFact {
-  int trick = 0;
-  int winner = 0;
-  int points = 0;
-};
-struct DealEndFact {
-  Array1<std::int32_t, 2> deal_points{};
-  Array1<std::int32_t, 2> kept{};
-};
-struct GameEndFact {};
-
 using Effect = std::variant<
     ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect, DrawHandEffect, DrawDeckEffect,
     DrawTrickEffect, DrawShownEffect, FlightEffect, ScoreTabEffect, ScorePanelEffect, SoundEffect,
-    WaitEffect, SendEffect, TimerEffect, CounterHintEffect, SuitWindowEffect, RefusedMessageEffect,
+    WaitEffect, TimerEffect, CounterHintEffect, SuitWindowEffect, RefusedMessageEffect,
     MoveTimerEffect, MessageBoxEffect, CloseConnectionEffect, DealStartFact, BidFact, ContractFact,
     ThrownInFact, HandsDealtFact, CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/search.h"
+#include "game/trick_play.h"
 #include "support/reference_search.h"
 #include "test_builders.h"
 

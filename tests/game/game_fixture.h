@@ -6,12 +6,14 @@
 
 #include "game/deal_text.h"
 #include "game/game.h"
+#include "lan/action_codec.h"
 
 namespace ostrel::testing {
 
-class RecordingPort : public TablePort {
+class RecordingPort : public TablePort, public OutgoingPort {
  public:
   void Show(const Effect& effect) override { effects.push_back(effect); }
+  void Send(const TableMessage& message) override { sent.push_back(message); }
 
   template <class T>
   std::vector<T> All() const {
@@ -29,6 +31,7 @@ class RecordingPort : public TablePort {
   void Clear() { effects.clear(); }
 
   std::vector<Effect> effects;
+  std::vector<TableMessage> sent;
 };
 
 // Computer seats answer as scripted; their cards are the lowest the rules allow unless a
@@ -59,8 +62,16 @@ inline CardList32 DeckFromHands(const std::string& seat1, const std::string& sea
   return std::get<CardList32>(parsed);
 }
 
+// A game message received as text: decoded as the LAN session decodes it, then given to the
+// game. False when the text is no game message at all, or the game refuses it.
+inline bool Receive(Game& game, std::string_view text) {
+  const auto action = DecodeAction(text);
+  return action && game.ReceiveAction(*action);
+}
+
 struct GameFixture {
   GameFixture() : random(7), game(port, players, random) {
+    game.SetOutgoing(&port);
     game.Mode().SoundOn = true;
     game.Mode().CardAnimation = true;
   }

@@ -5,57 +5,15 @@
 #include "game/hand.h"
 #include "game/memory.h"
 #include "game/rules.h"
+#include "game/trick_play.h"
 
 namespace ostrel::testing {
-namespace {
-
-void TakeTrick(GameRecord& record) {
-  const int winner_position = TrickWinner(record.Trick, record.TrickOrder, record.Trump);
-  const int winner = SeatAfter(record.TrickLeader, winner_position - 1);
-  int sum = 0;
-  for (int k = 1; k <= 4; ++k) sum += record.TrickPoints[k];
-  if (record.TrickNumber == 8) sum += 10;
-  record.DealPoints[TeamOf(winner)] += sum;
-  record.TrickLeader = winner;
-  record.TableLeader = winner;
-  for (int k = 1; k <= 4; ++k) {
-    record.Trick[k] = kEmptyCard;
-    record.TrickOrder[k] = kEmptyValue;
-    record.TrickPoints[k] = kEmptyValue;
-  }
-  record.LedSuit = kNoSuit;
-  record.TrickPosition = 1;
-  record.TrickNumber = static_cast<std::uint8_t>(record.TrickNumber + 1);
-  record.Phase = static_cast<std::uint8_t>(winner + 20);
-}
-
-}  // namespace
-
 void PlayOne(GameRecord& record, const RuleOptions& options, int position) {
-  const int seat = record.Phase - 20;
-  const int k = record.TrickPosition;
-  const CardCode card = record.Hand[seat][position];
-  record.Trick[k] = card;
-  record.TrickOrder[k] = record.HandOrder[seat][position];
-  record.TrickPoints[k] = record.HandPoints[seat][position];
-  if (k == 1) record.LedSuit = card.suit;
-  record.Hand[seat][position] = kEmptyCard;
-  record.HandOrder[seat][position] = kEmptyValue;
-  record.HandPoints[seat][position] = kEmptyValue;
-  record.CardCount[seat] = static_cast<std::uint8_t>(record.CardCount[seat] - 1);
-  const int trump = SuitNumber(record.Trump);
-  const CardCode king = MakeCard(Rank::King, trump);
-  const CardCode queen = MakeCard(Rank::Queen, trump);
-  const bool pair = (card == king && ListHasCard(8, record.Hand[seat], queen)) ||
-                    (card == queen && ListHasCard(8, record.Hand[seat], king));
-  if (pair && (k == 1 || !options.BellaFirstHandOnly)) record.DealPoints[TeamOf(seat)] += 20;
-  SortHand(record.Hand[seat], record.HandOrder[seat], record.HandPoints[seat], record.Trump);
-  RememberPlayedCard(record.Memory, k, record.Trick, record.TrickOrder, options.TrumpRequired,
-                     record.Trump, record.TrickLeader);
-  ForgetKnownCard(record.Memory, seat, card);
-  record.TrickPosition = static_cast<std::uint8_t>(k + 1);
-  record.Phase = static_cast<std::uint8_t>(NextSeat(seat) + 20);
-  if (record.TrickPosition == 5) TakeTrick(record);
+  PlayCardOn(record, record.Phase - 20, position, options);
+  if (record.TrickPosition == 5) {
+    DecideTrick(record);
+    CollectTrick(record);
+  }
 }
 
 PlayPosition MakePlayPosition(std::uint64_t seed, int cards_played, const RuleOptions& options) {

@@ -1,5 +1,7 @@
 #include "support/reference_search.h"
 
+#include "game/trick_play.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
