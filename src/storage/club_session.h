@@ -92,11 +92,20 @@ class ClubSession {
                                   std::string_view history_name = "",
                                   const HistoryClock& clock = SystemHistoryClock());
 
+  // The logged-in player leaves a game before its end and so loses his place in the club: a
+  // game left unfinished would otherwise be a free way out of a losing position. The club is
+  // read again afterwards; nobody is logged in.
+  Status LeaveUnfinished(MessagePort& port);
+  // The logged-in player takes another name and password; he stays logged in under them.
+  Status Rename(std::string_view name, std::string_view password, MessagePort& port);
+
   ChampionsTable Champions(int view) const { return ShowChampions(club_, view); }
   TopTenTable TopTen() const { return TopTenList(club_, multiplayer_); }
 
  private:
   ClubSession() = default;
+  // Writes the changed club and reads it back as the session's club.
+  Status Replace(const ClubFile& changed, MessagePort& port);
 
   std::string program_folder_;
   std::string club_path_;

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "game/game.h"
+#include "session/game_session.h"
 #include "sim/club_recorder.h"
 #include "sim/sim_driver.h"
 #include "sim/sim_players.h"
@@ -32,13 +33,13 @@ TEST(SimHome, GamesUpdateTheClubAndTheHistory) {
   constexpr int kGames = 30;
   for (int g = 1; g <= kGames; ++g) {
     ASSERT_TRUE(club->Login("Tester", &error)) << error;
-    EXPECT_EQ(club->GameNumber(), g);  // the club counts the player's games
-    Game game(log, players, random);
-    log.SetGame(&game);
-    game.Mode().SoundOn = false;
-    game.SetFinishPort(&*club);
-    game.SetPlayer("Tester", club->GameNumber(), club->InitialScore());
-    ASSERT_FALSE(PlayGame(game, players, log, decks, counts).has_value());
+    EXPECT_EQ(club->Session().GameNumber(), g);  // the club counts the player's games
+    GameSession session(log, players, random);
+    log.SetGame(&session.Table());
+    session.Table().Mode().SoundOn = false;
+    session.UseClub(&club->Session(), &*club);
+    const auto start = [&] { session.StartGame(RuleOptions{}); };
+    ASSERT_FALSE(PlayGame(session.Table(), start, players, log, decks, counts).has_value());
     ASSERT_TRUE(club->failure().empty()) << club->failure();
   }
 

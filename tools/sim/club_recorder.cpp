@@ -30,22 +30,6 @@ bool ClubRecorder::Login(const std::string& name, std::string* error) {
   return true;
 }
 
-void ClubRecorder::Note(const Status& status) {
-  if (!status.ok() && failure_.empty()) failure_ = status.message();
-}
-
-void ClubRecorder::UpdateRating(const GameRecord& record) {
-  standing_ = session_->Standing(record.ScoreDifference);
-}
-
-void ClubRecorder::WriteHistory(const GameRecord&) {
-  Note(session_->WriteHistory(standing_, HistoryKind::Computer, "", *this));
-}
-
-void ClubRecorder::UpdateClubFile(const GameRecord& record) {
-  Note(session_->UpdateClub(record.ScoreDifference, standing_, *this));
-}
-
 void ClubRecorder::ShowError(std::string_view phrase, std::string_view detail) {
   if (failure_.empty()) failure_ = std::string(phrase) + " (" + std::string(detail) + ")";
 }

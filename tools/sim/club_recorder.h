@@ -1,17 +1,16 @@
-// The simulator's games recorded in a program folder's club and history files, through the
-// same end-of-game steps the desktop program takes.
+// The simulator's club: a program folder's club and history files, in which the game session
+// records the games as the desktop program does; the first failure is kept for the report.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "game/finish_port.h"
 #include "storage/club_session.h"
 #include "storage/message_port.h"
 
 namespace ostrel::sim {
 
-class ClubRecorder : public FinishPort, public MessagePort {
+class ClubRecorder : public MessagePort {
  public:
   // Prepares the folder (with the shipped club files when it has none) and opens its club.
   static std::optional<ClubRecorder> Open(const std::string& home, const std::string& shipped,
@@ -19,22 +18,16 @@ class ClubRecorder : public FinishPort, public MessagePort {
 
   // Logs the player in as the member of that name, or as a new player.
   bool Login(const std::string& name, std::string* error);
-  int GameNumber() const { return session_->GameNumber(); }
-  int InitialScore() const { return session_->InitialScore(); }
+  ClubSession& Session() { return *session_; }
   // The first failure of the last recording, empty when all went well.
   const std::string& failure() const { return failure_; }
 
-  void UpdateRating(const GameRecord& record) override;
-  void WriteHistory(const GameRecord& record) override;
-  void UpdateClubFile(const GameRecord& record) override;
   void ShowError(std::string_view phrase, std::string_view detail) override;
 
  private:
   explicit ClubRecorder(ClubSession session) : session_(std::move(session)) {}
-  void Note(const Status& status);
 
   std::optional<ClubSession> session_;
-  FinishedGame standing_;
   std::string failure_;
 };
 

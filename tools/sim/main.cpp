@@ -7,6 +7,7 @@
 
 #include "ai/ai_players.h"
 #include "game/game.h"
+#include "session/game_session.h"
 #include "sim/club_recorder.h"
 #include "sim/duplicate.h"
 #include "sim/json_log.h"
@@ -36,24 +37,25 @@ struct Run {
     Random play_random(play_seed ^ 0x9E3779B97F4A7C15ull);
     AiPlayers ai(Random(play_seed ^ 0xD1B54A32D192ED03ull));
     SimPlayers players(team1, team2, play_random, &ai);
-    Game game(log, players, deal_random);
-    log.SetGame(&game);
-    game.Options().TargetScore = o.target;
-    game.Options().BellaFirstHandOnly = o.bella_first_hand_only;
-    game.Options().TrumpRequired = o.trump_required;
-    game.Mode().SoundOn = false;
-    game.Mode().CardAnimation = false;
+    GameSession session(log, players, deal_random);
+    log.SetGame(&session.Table());
+    RuleOptions rules;
+    rules.TargetScore = o.target;
+    rules.BellaFirstHandOnly = o.bella_first_hand_only;
+    rules.TrumpRequired = o.trump_required;
+    session.Table().Mode().SoundOn = false;
+    session.Table().Mode().CardAnimation = false;
     std::string error;
     if (club) {
       if (!club->Login(o.player, &error)) return Fail(g, error);
-      game.SetFinishPort(club);
-      game.SetPlayer(o.player, club->GameNumber(), club->InitialScore());
-    } else {
-      game.SetPlayer(o.player, g, 0);
+      session.UseClub(&club->Session(), club);
     }
-    if (const auto stuck = PlayGame(game, players, log, decks, counts)) return Fail(g, *stuck);
+    const auto start = [&] { session.StartGame(rules, o.player, g, 0); };
+    if (const auto stuck = PlayGame(session.Table(), start, players, log, decks, counts)) {
+      return Fail(g, *stuck);
+    }
     if (club && !club->failure().empty()) return Fail(g, club->failure());
-    if (score) *score = game.Record().GameScore;
+    if (score) *score = session.Record().GameScore;
     return true;
   }
 

@@ -71,10 +71,11 @@ std::optional<std::string> ReadDeckFile(const std::string& path, DeckQueue& queu
   return std::nullopt;
 }
 
-std::optional<std::string> PlayGame(Game& game, ComputerPlayers& seat4, JsonLogPort& log,
-                                    DeckQueue& decks, RunCounts& counts) {
+std::optional<std::string> PlayGame(Game& game, const std::function<void()>& start,
+                                    ComputerPlayers& seat4, JsonLogPort& log, DeckQueue& decks,
+                                    RunCounts& counts) {
   BeginDeal(game, decks);
-  game.StartDeal(false);
+  start();
   log.GameStarted(game.Record().GameNumber, game.Options());
   ++counts.deals;
   log.DealStarted();

@@ -3,6 +3,7 @@
 // Game operations as the window.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,9 +28,10 @@ struct RunCounts {
   int thrown_in = 0;
 };
 
-// Plays one game to its end and back to the menu. Returns an error when the game stops
-// without a way on (which would be a fault of the flow).
-std::optional<std::string> PlayGame(Game& game, ComputerPlayers& seat4, JsonLogPort& log,
-                                    DeckQueue& decks, RunCounts& counts);
+// Plays one game, begun by `start`, to its end and back to the menu. Returns an error when
+// the game stops without a way on (which would be a fault of the flow).
+std::optional<std::string> PlayGame(Game& game, const std::function<void()>& start,
+                                    ComputerPlayers& seat4, JsonLogPort& log, DeckQueue& decks,
+                                    RunCounts& counts);
 
 }  // namespace ostrel::sim
