@@ -6,16 +6,15 @@
 #include <QMenu>
 #include <QTimer>
 #include <QWidget>
-#include <atomic>
 #include <memory>
 #include <optional>
 
-#include "app/async_chooser.h"
 #include "app/gif_recorder.h"
 #include "app/history_window.h"
 #include "app/menu_screen.h"
 #include "app/song_buttons.h"
 #include "app/table_screen.h"
+#include "app/table_session.h"
 #include "app/title_screen.h"
 #include "app/window_pictures.h"
 #include "game/game.h"
@@ -62,7 +61,7 @@ class TForm1 : public QWidget {
   MenuScreen* Menu() { return menu_; }
   TableScreen* Table() { return table_; }
   GifRecorder& Recorder() { return *gif_; }
-  Game& CurrentGame() { return *game_; }
+  Game& CurrentGame() { return session_->CurrentGame(); }
   Settings& AppSettings() { return settings_; }
   const WindowPictures& Pictures() const { return *pictures_; }
   QMenu* PopupMenu1() { return popup_; }
@@ -86,7 +85,6 @@ class TForm1 : public QWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
-  class Finish;
   class Messages;
 
   void BuildPopupMenu();
@@ -94,7 +92,9 @@ class TForm1 : public QWidget {
   void ShowMenu();
   void ShowTable();
   void Timer1Timer();
-  void TableTick();
+  void ConnectTable();
+  void ConnectMenu();
+  void BackToMenu();
   void RefreshChampions();
   bool Confirm(const QString& question);
   int RunDialog(QDialog& dialog);
@@ -108,7 +108,7 @@ class TForm1 : public QWidget {
   void OpenHistory();
   void SwitchMode();
   void ShowVerdict(int place, int result);
-  void RemoveUnfinishedEntry();
+  void LeaveGame();
   void SaveSettingsNow();
   void StartRecording();
   void SaveRecording();
@@ -121,7 +121,6 @@ class TForm1 : public QWidget {
   AppContext context_;
   Settings settings_;
   std::optional<ClubSession> club_;
-  std::optional<FinishedGame> standing_;
   bool started_well_ = true;
   QString start_error_;
   Screen screen_ = Screen::Title;
@@ -132,23 +131,16 @@ class TForm1 : public QWidget {
   std::unique_ptr<CardSpeaker> speaker_;
   SoundPort* sounds_;
   std::unique_ptr<ComputerPlayers> own_players_;
-  std::unique_ptr<AsyncChooser> chooser_;
-  std::unique_ptr<Random> random_;
   std::unique_ptr<WindowPictures> pictures_;
   SongButtons* songs_ = nullptr;
   std::unique_ptr<Messages> messages_;
-  std::unique_ptr<Finish> finish_;
   std::unique_ptr<GifRecorder> gif_;
 
   TitleScreen* title_;
   MenuScreen* menu_;
   TableScreen* table_;
-  std::unique_ptr<Game> game_;
+  TableSession* session_ = nullptr;
   QTimer timer1_;
-  bool table_timer_on_ = false;
-  // A tick came while the computer seat was still choosing: its card is played at once.
-  bool tick_missed_ = false;
-  std::atomic<int> choice_progress_{0};
   bool in_game_ = false;
   HistoryChoice history_choice_;
 

@@ -68,6 +68,11 @@ void TableScreen::Show(const Effect& effect) {
   }
 }
 
+void TableScreen::SetProgress(int percent) {
+  view_->State().panel.progress = percent;
+  view_->StateChanged();
+}
+
 void TableScreen::Reset() {
   queue_.clear();
   step_timer_.stop();

@@ -35,6 +35,8 @@ class TableScreen : public QWidget, public TablePort {
   void Resume();
   // Forget everything queued (the game is left).
   void Reset();
+  // How far a long computer choice has come, in percent; -1 hides it.
+  void SetProgress(int percent);
 
   TableView* View() { return view_; }
   TTarvoCardsButton* Button7() { return b7_; }

@@ -115,19 +115,18 @@ bool Game::AnswerSuitChoice(int suit) {
   if (!suit_window_open_ || r.Phase != 14) return false;
   if (suit < 0 || suit > 4 || (suit != 0 && suit == SuitNumber(r.Trump))) return false;
   suit_window_open_ = false;
-  const Action answer = suit != 0 ? Action{ActionKind::NameSuit, suit}
-                                  : Action{ActionKind::PassRoundTwo};
+  const Action answer =
+      suit != 0 ? Action{ActionKind::NameSuit, suit} : Action{ActionKind::PassRoundTwo};
   return Act(answer, 4, true);
 }
 
 bool Game::ReceiveAction(const Action& action) {
   const GameRecord& r = Record();
   const Turn turn = engine_.ToAct();
-  const bool table_step = action.kind == ActionKind::Begin || action.kind == ActionKind::DealRest ||
-                          action.kind == ActionKind::ShowCombinations ||
-                          action.kind == ActionKind::TakeBack ||
-                          action.kind == ActionKind::TakeTrick ||
-                          action.kind == ActionKind::NextDeal;
+  const bool table_step =
+      action.kind == ActionKind::Begin || action.kind == ActionKind::DealRest ||
+      action.kind == ActionKind::ShowCombinations || action.kind == ActionKind::TakeBack ||
+      action.kind == ActionKind::TakeTrick || action.kind == ActionKind::NextDeal;
   const int seat = table_step ? engine_.DrivingSeat() : turn.seat;
   if (seat == 4) {
     Refuse(action, "seat 4 is played here; no other copy acts for it");

@@ -12,13 +12,14 @@ void Game::SetPlayer(std::string name, std::int32_t game_number, std::int32_t in
 void Game::RenamePlayer(std::string name) {
   player_name_ = name;
   engine_.SetSeatName(4, std::move(name));
+  if (Record().InGame) NameLabel(4);
 }
 
 // The copy's place decides how its seats are numbered against the table that deals.
 void Game::ConfigureFrame() {
   TableFrame& frame = engine_.Frame();
-  frame.place = mode_.TournamentMode ? mode_.TournamentSeat
-                                     : (mode_.NetworkMode ? mode_.NetworkSeat : 1);
+  frame.place =
+      mode_.TournamentMode ? mode_.TournamentSeat : (mode_.NetworkMode ? mode_.NetworkSeat : 1);
   frame.first_hand_from_game_number = !Networked();
 }
 

@@ -12,51 +12,50 @@ template <class... F>
 Overloaded(F...) -> Overloaded<F...>;
 
 void Game::Show(const Fact& fact) {
-  std::visit(
-      Overloaded{
-          [&](const DealStartFact&) { ShowDealStart(); },
-          [&](const BidFact& bid) { ShowBid(bid); },
-          [&](const ContractFact& contract) { ShowContract(contract); },
-          [&](const CombinationsFoundFact& found) { ShowCombinationsFound(found.winner); },
-          [&](const RestCardFact& c) {
-            Fly(c.card, Place{Place::Deck, 0, 0}, Place{Place::Hand, c.seat, c.landed},
-                c.seat == 4);
-            DrawDeck();
-            DrawHand(c.seat);
-            CardMoveSound();
-          },
-          [&](const ShownCardFact& c) {
-            DrawHand(c.seat);
-            Fly(c.card, Place{Place::Hand, c.seat, c.from}, Place{Place::Shown, c.seat, c.place},
-                true);
-            DrawShown(c.place);
-            CardMoveSound();
-          },
-          [&](const CombinationPointsFact& p) { DrawTeamTab(p.team, 3, 3); },
-          [&](const ReturnedCardFact& c) {
-            DrawShown(c.place - 1);
-            Fly(c.card, Place{Place::Shown, c.seat, c.place}, Place{Place::Hand, c.seat, c.landed},
-                true);
-            DrawHand(c.seat);
-            CardMoveSound();
-          },
-          [&](const PlayBeginsFact&) { ShowPlayBegins(); },
-          [&](const PlayedCardFact& c) { ShowPlayedCard(c); },
-          [&](const TrickFact& t) {
-            for (int team = 1; team <= 2; ++team) {
-              DrawTeamTab(team, team == TeamOf(t.winner) ? 1 : 2, 3);
-            }
-            Emit(t);
-          },
-          [&](const TrickCollectedFact&) {
-            for (int s = 1; s <= kSeats; ++s) NameLabel(s);
-            DrawTrick(0);
-            EnableButton(7, false);
-          },
-          [&](const DealEndFact& end) { ShowDealEnd(end); },
-          [&](const auto& plain) { Emit(plain); },
-      },
-      fact);
+  std::visit(Overloaded{
+                 [&](const DealStartFact&) { ShowDealStart(); },
+                 [&](const BidFact& bid) { ShowBid(bid); },
+                 [&](const ContractFact& contract) { ShowContract(contract); },
+                 [&](const CombinationsFoundFact& found) { ShowCombinationsFound(found.winner); },
+                 [&](const RestCardFact& c) {
+                   Fly(c.card, Place{Place::Deck, 0, 0}, Place{Place::Hand, c.seat, c.landed},
+                       c.seat == 4);
+                   DrawDeck();
+                   DrawHand(c.seat);
+                   CardMoveSound();
+                 },
+                 [&](const ShownCardFact& c) {
+                   DrawHand(c.seat);
+                   Fly(c.card, Place{Place::Hand, c.seat, c.from},
+                       Place{Place::Shown, c.seat, c.place}, true);
+                   DrawShown(c.place);
+                   CardMoveSound();
+                 },
+                 [&](const CombinationPointsFact& p) { DrawTeamTab(p.team, 3, 3); },
+                 [&](const ReturnedCardFact& c) {
+                   DrawShown(c.place - 1);
+                   Fly(c.card, Place{Place::Shown, c.seat, c.place},
+                       Place{Place::Hand, c.seat, c.landed}, true);
+                   DrawHand(c.seat);
+                   CardMoveSound();
+                 },
+                 [&](const PlayBeginsFact&) { ShowPlayBegins(); },
+                 [&](const PlayedCardFact& c) { ShowPlayedCard(c); },
+                 [&](const TrickFact& t) {
+                   for (int team = 1; team <= 2; ++team) {
+                     DrawTeamTab(team, team == TeamOf(t.winner) ? 1 : 2, 3);
+                   }
+                   Emit(t);
+                 },
+                 [&](const TrickCollectedFact&) {
+                   for (int s = 1; s <= kSeats; ++s) NameLabel(s);
+                   DrawTrick(0);
+                   EnableButton(7, false);
+                 },
+                 [&](const DealEndFact& end) { ShowDealEnd(end); },
+                 [&](const auto& plain) { Emit(plain); },
+             },
+             fact);
 }
 
 void Game::ShowDealStart() {

@@ -82,9 +82,8 @@ void TableEngine::BidRoundOne(int seat, bool play) {
     return;
   }
   Report(BidFact{1, seat, false, kNoSuit});
-  record_.Phase = static_cast<std::uint8_t>(seat == PreviousSeat(record_.FirstHand)
-                                                ? 10 + record_.FirstHand
-                                                : NextSeat(seat));
+  record_.Phase = static_cast<std::uint8_t>(
+      seat == PreviousSeat(record_.FirstHand) ? 10 + record_.FirstHand : NextSeat(seat));
 }
 
 void TableEngine::BidRoundTwo(int seat, int suit) {

@@ -94,8 +94,8 @@ void TableEngine::EndOfDeal() {
   const auto kept = ScoreDeal(record_.Declarer, record_.DealPoints[1], record_.DealPoints[2]);
   for (int team = 1; team <= 2; ++team) record_.GameScore[team] += kept.kept[team];
   Report(DealEndFact{record_.DealPoints, kept.kept});
-  const bool over = record_.GameScore[1] >= options_.TargetScore ||
-                    record_.GameScore[2] >= options_.TargetScore;
+  const bool over =
+      record_.GameScore[1] >= options_.TargetScore || record_.GameScore[2] >= options_.TargetScore;
   record_.Phase = over ? kPhaseGameOver : kPhaseDealOver;
 }
 

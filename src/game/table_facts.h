@@ -86,9 +86,8 @@ struct PlayedCardFact {
 struct TrickCollectedFact {};
 
 using Fact = std::variant<DealStartFact, BidFact, ContractFact, ThrownInFact, HandsDealtFact,
-                          CombinationsFact, CardFact, TrickFact, DealEndFact,
-                          RestCardFact, CombinationsFoundFact, ShownCardFact,
-                          CombinationPointsFact, ReturnedCardFact, PlayBeginsFact,
-                          PlayedCardFact, TrickCollectedFact>;
+                          CombinationsFact, CardFact, TrickFact, DealEndFact, RestCardFact,
+                          CombinationsFoundFact, ShownCardFact, CombinationPointsFact,
+                          ReturnedCardFact, PlayBeginsFact, PlayedCardFact, TrickCollectedFact>;
 
 }  // namespace ostrel

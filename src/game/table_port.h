@@ -175,12 +175,13 @@ struct MessageBoxEffect {
 // The tournament connection is closed (a seat ran out of time).
 struct CloseConnectionEffect {};
 
-using Effect = std::variant<
-    ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect, DrawHandEffect, DrawDeckEffect,
-    DrawTrickEffect, DrawShownEffect, FlightEffect, ScoreTabEffect, ScorePanelEffect, SoundEffect,
-    WaitEffect, TimerEffect, CounterHintEffect, SuitWindowEffect, RefusedMessageEffect,
-    MoveTimerEffect, MessageBoxEffect, CloseConnectionEffect, DealStartFact, BidFact, ContractFact,
-    ThrownInFact, HandsDealtFact, CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;
+using Effect =
+    std::variant<ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect, DrawHandEffect,
+                 DrawDeckEffect, DrawTrickEffect, DrawShownEffect, FlightEffect, ScoreTabEffect,
+                 ScorePanelEffect, SoundEffect, WaitEffect, TimerEffect, CounterHintEffect,
+                 SuitWindowEffect, RefusedMessageEffect, MoveTimerEffect, MessageBoxEffect,
+                 CloseConnectionEffect, DealStartFact, BidFact, ContractFact, ThrownInFact,
+                 HandsDealtFact, CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;
 
 class TablePort {
  public:

@@ -111,7 +111,8 @@ TEST(TableEngine, RefusesWhatAHostilePeerTriesAndChangesNothing) {
     refused(c.action, c.seat, c.reason_part);
   }
   // Everyone passes round one; round two begins with the first hand.
-  for (int seat : {2, 3, 4, 1}) ASSERT_TRUE(engine.Apply({ActionKind::PassRoundOne}, seat).accepted);
+  for (int seat : {2, 3, 4, 1})
+    ASSERT_TRUE(engine.Apply({ActionKind::PassRoundOne}, seat).accepted);
   ASSERT_EQ(engine.Record().Phase, 12);
   const int rejected = SuitNumber(engine.Record().Deck[kDeckSize].suit);
   refused({ActionKind::NameSuit, rejected}, 2, "rejected suit");

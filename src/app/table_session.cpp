@@ -1,0 +1,99 @@
+#include "app/table_session.h"
+
+#include <algorithm>
+
+namespace ostrel {
+
+TableSession::TableSession(TablePort& port, ComputerPlayers& players, std::uint64_t seed,
+                           std::function<bool()> busy, QObject* parent)
+    : QObject(parent),
+      chooser_(players),
+      random_(seed),
+      session_(port, chooser_, random_),
+      busy_(std::move(busy)) {
+  session_.SetScreenSteps(this);
+  connect(&timer_, &QTimer::timeout, this, &TableSession::Tick);
+  connect(&chooser_, &AsyncChooser::Ready, this, [this] {
+    emit Progress(-1);
+    if (tick_missed_) Tick();
+  });
+}
+
+TableSession::~TableSession() {
+  chooser_.Forget();
+}
+
+void TableSession::Start(ClubSession* club, MessagePort* messages, const RuleOptions& rules) {
+  chooser_.Forget();
+  session_.UseClub(club, messages);
+  on_ = true;
+  timer_.setInterval(tick_override_ms_ > 0 ? tick_override_ms_ : 200);
+  session_.StartGame(rules);
+}
+
+Status TableSession::Leave() {
+  on_ = false;
+  timer_.stop();
+  chooser_.Forget();
+  return session_.LeaveEarly();
+}
+
+void TableSession::SetSoundAndAnimation(bool sound, bool animation) {
+  PlayMode& mode = session_.Table().Mode();
+  mode.SoundOn = sound;
+  mode.CardAnimation = animation;
+}
+
+void TableSession::SetTimer(int period_ms, bool enabled) {
+  timer_.setInterval(tick_override_ms_ > 0 ? tick_override_ms_ : period_ms);
+  if (enabled && on_) {
+    timer_.start();
+  } else {
+    timer_.stop();
+  }
+}
+
+void TableSession::TableIdle() {
+  Game& game = session_.Table();
+  if (!on_ || chooser_.Running() || !chooser_.NeedsChoice(game)) return;
+  tick_missed_ = false;
+  progress_.store(0);
+  chooser_.Start(game);
+}
+
+void TableSession::Tick() {
+  Game& game = session_.Table();
+  if (!on_ || busy_()) return;
+  if (chooser_.Running()) {
+    tick_missed_ = true;
+    // A choice long enough to be seen shows how far its samples have come.
+    if (chooser_.Elapsed() > 300) emit Progress(std::clamp(progress_.load(), 0, 100));
+    return;
+  }
+  if (chooser_.NeedsChoice(game)) {
+    tick_missed_ = true;
+    progress_.store(0);
+    chooser_.Start(game);
+    return;
+  }
+  game.Tick();
+}
+
+void TableSession::ShowCycleVerdict(const GameRecord&) {
+  if (const auto& standing = session_.Standing()) {
+    emit CycleVerdictWanted(standing->best_ten_rank, standing->new_score);
+  }
+}
+
+// The end of the game has run its steps; the window goes back to the menu once this event is
+// over, so that the step that pressed the button finishes first.
+void TableSession::ReturnToMenu() {
+  on_ = false;
+  timer_.stop();
+  QTimer::singleShot(0, this, [this] {
+    chooser_.Forget();
+    emit MenuWanted();
+  });
+}
+
+}  // namespace ostrel
