@@ -2,9 +2,9 @@
 // Codecs never throw; every refusal names a fault the caller can test and a text for logs.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
-#include <variant>
 
 namespace ostrel::lan {
 
@@ -38,19 +38,20 @@ struct CodecError {
 template <class T>
 class Result {
  public:
-  Result(T value) : state_(std::move(value)) {}           // NOLINT: implicit by design
-  Result(CodecError error) : state_(std::move(error)) {}  // NOLINT
+  Result(T value) : value_(std::move(value)) {}           // NOLINT: implicit by design
+  Result(CodecError error) : error_(std::move(error)) {}  // NOLINT
 
-  bool ok() const { return state_.index() == 0; }
+  bool ok() const { return value_.has_value(); }
   explicit operator bool() const { return ok(); }
-  // Precondition: ok().
-  const T& value() const& { return std::get<0>(state_); }
-  T&& value() && { return std::get<0>(std::move(state_)); }
+  // Precondition: ok() (otherwise std::bad_optional_access).
+  const T& value() const& { return value_.value(); }
+  T&& value() && { return std::move(value_).value(); }
   // Precondition: !ok().
-  const CodecError& error() const { return std::get<1>(state_); }
+  const CodecError& error() const { return error_; }
 
  private:
-  std::variant<T, CodecError> state_;
+  std::optional<T> value_;
+  CodecError error_{Fault::kEmpty, {}};
 };
 
 inline CodecError Refuse(Fault fault, std::string reason) {

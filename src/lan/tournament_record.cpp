@@ -89,16 +89,20 @@ bool FillIntact(std::string_view frame, std::size_t text_size) {
   return true;
 }
 
-Result<TourPayload> ReadChat(std::string_view frame) {
+// The readers below fill `out` and return nothing, or return the reason for refusing.
+using Fail = std::optional<CodecError>;
+
+Fail ReadChat(std::string_view frame, TourPayload& out) {
   std::string_view text = frame.substr(1, kSeatAt - 1);
   text = text.substr(0, text.find(kRecordFill));
   for (const char c : text) {
     if (IsControl(c)) return Refuse(Fault::kBadText, "a chat text holds a control byte");
   }
-  return TourPayload(TourChat{std::string(text)});
+  out = TourChat{std::string(text)};
+  return std::nullopt;
 }
 
-Result<TourPayload> ReadResult(std::string_view frame) {
+Fail ReadResult(std::string_view frame, TourPayload& out) {
   int margins[4] = {};
   for (int k = 0; k < 4; ++k) {
     const auto value = ReadMargin(frame.substr(1 + k * kMarginWidth, kMarginWidth));
@@ -112,63 +116,72 @@ Result<TourPayload> ReadResult(std::string_view frame) {
   if (!FillIntact(frame, 1 + 4 * kMarginWidth)) {
     return Refuse(Fault::kBadFill, "the record is filled with \"#\"");
   }
-  return TourPayload(TourResult{m});
+  out = TourResult{m};
+  return std::nullopt;
 }
 
-// A payload whose whole text is fixed, or fixed but for one seat digit at its end.
-Result<TourPayload> ReadFixed(std::string_view frame, std::string_view text, TourPayload value) {
+// A record whose text is fixed, or fixed but for one seat digit at its end (`seat` set).
+Fail ReadFixed(std::string_view frame, std::string_view text, int* seat) {
   if (frame.substr(0, text.size()) != text) {
     return Refuse(Fault::kUnknownKind, "not a record of this connection");
   }
   std::size_t size = text.size();
-  int* seat = nullptr;
-  if (auto* p = std::get_if<TourConnect>(&value)) seat = &p->seat;
-  if (auto* p = std::get_if<TourPlayerLeft>(&value)) seat = &p->seat;
   if (seat != nullptr) {
     const char digit = frame[size++];
     if (digit < '1' || digit > '4') return Refuse(Fault::kBadSeat, "a seat digit 1 to 4");
     *seat = digit - '0';
   }
   if (!FillIntact(frame, size)) return Refuse(Fault::kBadFill, "the record is filled with \"#\"");
-  return value;
+  return std::nullopt;
 }
 
-Result<TourPayload> ReadAction(std::string_view frame) {
+template <class Kind>
+Fail ReadFixedAs(std::string_view frame, std::string_view text, TourPayload& out) {
+  Kind kind{};
+  int* seat = nullptr;
+  if constexpr (requires { kind.seat; }) seat = &kind.seat;
+  if (auto fault = ReadFixed(frame, text, seat)) return fault;
+  out = kind;
+  return std::nullopt;
+}
+
+Fail ReadAction(std::string_view frame, TourPayload& out) {
   auto action = DecodeAction(frame.substr(0, kActionSize));
   if (!action) return action.error();
   if (!FillIntact(frame, kActionSize)) {
     return Refuse(Fault::kBadFill, "the record is filled with \"#\"");
   }
-  return TourPayload(TourAction{action.value()});
+  out = TourAction{action.value()};
+  return std::nullopt;
 }
 
-Result<TourPayload> ReadPayload(std::string_view frame, From from) {
+Fail ReadPayload(std::string_view frame, From from, TourPayload& out) {
   const bool client = from == From::kClient;
   switch (frame[0]) {
     case 'h':
-      return ReadAction(frame);
+      return ReadAction(frame, out);
     case 's':
-      return ReadChat(frame);
+      return ReadChat(frame, out);
     case 'T':
-      return ReadFixed(frame, "TOut", TourTimeOut{});
+      return ReadFixedAs<TourTimeOut>(frame, "TOut", out);
   }
   if (client) {
     switch (frame[0]) {
       case 'c':
-        return ReadFixed(frame, "connect", TourConnect{});
+        return ReadFixedAs<TourConnect>(frame, "connect", out);
       case 'b':
-        return ReadFixed(frame, "bnext", TourNextDeal{});
+        return ReadFixedAs<TourNextDeal>(frame, "bnext", out);
       case 'o':
-        return ReadResult(frame);
+        return ReadResult(frame, out);
       case 'd':
-        return ReadFixed(frame, "disA", TourGiveUp{});
+        return ReadFixedAs<TourGiveUp>(frame, "disA", out);
     }
   } else {
     switch (frame[0]) {
       case 'e':
-        return ReadFixed(frame, "end", TourGameOver{});
+        return ReadFixedAs<TourGameOver>(frame, "end", out);
       case 'a':
-        return ReadFixed(frame, "abort", TourPlayerLeft{});
+        return ReadFixedAs<TourPlayerLeft>(frame, "abort", out);
     }
   }
   return Refuse(Fault::kUnknownKind,
@@ -225,14 +238,14 @@ Result<TourRecord> DecodeRecord(std::string_view frame, From from) {
   if (frame.size() != kRecordSize) {
     return Refuse(Fault::kWrongLength, "a tournament record has 50 characters");
   }
-  auto payload = ReadPayload(frame, from);
-  if (!payload) return payload.error();
+  TourRecord record;
+  if (auto fault = ReadPayload(frame, from, record.payload)) return std::move(*fault);
   const char digit = frame[kSeatAt];
-  const int seat = digit >= '0' && digit <= '4' ? digit - '0' : -1;
-  if (!SeatFits(payload.value(), seat)) {
+  record.seat = digit >= '0' && digit <= '4' ? digit - '0' : -1;
+  if (!SeatFits(record.payload, record.seat)) {
     return Refuse(Fault::kBadSeat, "character 50 is the sender's seat");
   }
-  return TourRecord{std::move(payload).value(), seat};
+  return record;
 }
 
 void RecordFramer::Feed(std::string_view bytes) {

@@ -117,6 +117,8 @@ TEST(TournamentRecords, MalformedRecordsAreRefusedWithTheirReason) {
       {"left seat 9", Record("abort9", '1'), From::kServer, Fault::kBadSeat},
       {"margins disagree", Record("o   12   12  -12   12", '1'), From::kClient,
        Fault::kMarginsDisagree},
+      {"partners' margins differ", Record("o   12   13  -12  -12", '1'), From::kClient,
+       Fault::kMarginsDisagree},
       {"margin with zeros", Record("o00012   12  -12  -12", '1'), From::kClient, Fault::kBadNumber},
       {"margin left-aligned", Record("o12     12  -12  -12 ", '1'), From::kClient,
        Fault::kBadNumber},
