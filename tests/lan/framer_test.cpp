@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lan/lan_message.h"
+#include "lan/lan_rules.h"
 #include "lan/tournament_record.h"
 #include "test_decks.h"
 
@@ -84,6 +85,21 @@ TEST(LanFramer, EveryFramedMessageDecodes) {
     ++count;
   }
   EXPECT_EQ(count, static_cast<int>(LanStream().size()));
+}
+
+TEST(LanFramer, TwoActionsInOneReadAreEachAppliedAndRelayedOnceAlone) {
+  // A host with three clients reads a first-round play of seat 2 and a card of seat 3 at once.
+  LanFramer framer;
+  framer.Feed("hplayo2hhods53");
+  std::vector<std::pair<std::string, std::vector<int>>> relayed;
+  while (auto frame = framer.Next()) {
+    const auto message = DecodeLan(*frame);
+    ASSERT_TRUE(message.ok()) << message.error().reason;
+    const int seat = std::get<LanAction>(message.value()).seat;
+    relayed.emplace_back(*frame, RelayTargets(seat, 2));
+  }
+  using Relayed = std::vector<std::pair<std::string, std::vector<int>>>;
+  EXPECT_EQ(relayed, (Relayed{{"hplayo2", {1, 2}}, {"hhods53", {0, 2}}}));
 }
 
 TEST(LanFramer, AnIncompleteMessageWaitsWithoutError) {
