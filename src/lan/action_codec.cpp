@@ -3,49 +3,36 @@
 #include <array>
 #include <utility>
 
-#include "game/cards.h"
-
-namespace ostrel {
+namespace ostrel::lan {
 namespace {
 
-// Actions without a parameter and their tags.
-constexpr std::array<std::pair<ActionKind, std::string_view>, 9> kPlainTags = {{
-    {ActionKind::Begin, "hbegin"},
-    {ActionKind::PlayProposed, "hplayo"},
-    {ActionKind::PassRoundOne, "hpasso"},
-    {ActionKind::PassRoundTwo, "hpassz"},
-    {ActionKind::DealRest, "haddca"},
-    {ActionKind::ShowCombinations, "hshowc"},
-    {ActionKind::TakeBack, "hdownc"},
-    {ActionKind::TakeTrick, "hslits"},
-    {ActionKind::NextDeal, "bnext"},
+constexpr std::array<std::pair<ActionKind, GameTag>, 10> kPairs = {{
+    {ActionKind::Begin, GameTag::kBegin},
+    {ActionKind::PlayProposed, GameTag::kPlayRoundOne},
+    {ActionKind::PassRoundOne, GameTag::kPassRoundOne},
+    {ActionKind::NameSuit, GameTag::kNameTrump},
+    {ActionKind::PassRoundTwo, GameTag::kPassRoundTwo},
+    {ActionKind::DealRest, GameTag::kBuyCards},
+    {ActionKind::ShowCombinations, GameTag::kShowCombinations},
+    {ActionKind::TakeBack, GameTag::kTakeBackCombinations},
+    {ActionKind::PlayCard, GameTag::kPlayCard},
+    {ActionKind::TakeTrick, GameTag::kTakeTrick},
 }};
 
 }  // namespace
 
-std::string EncodeTableMessage(const TableMessage& message) {
-  if (message.kind == TableMessage::Kind::TimeOut) return "TOut";
-  const Action& a = message.action;
-  if (a.kind == ActionKind::NameSuit) return std::string("higra") + kSuitBytes[a.value];
-  if (a.kind == ActionKind::PlayCard) return "hhods" + std::to_string(a.value);
-  for (const auto& [kind, tag] : kPlainTags) {
-    if (kind == a.kind) return std::string(tag);
-  }
-  return {};
-}
-
-std::optional<Action> DecodeAction(std::string_view text) {
-  for (const auto& [kind, tag] : kPlainTags) {
-    if (text == tag) return Action{kind};
-  }
-  if (text.size() == 6 && text.substr(0, 5) == "higra") {
-    const int suit = SuitNumber(text[5]);
-    return Action{ActionKind::NameSuit, suit};
-  }
-  if (text.size() == 6 && text.substr(0, 5) == "hhods" && text[5] >= '0' && text[5] <= '9') {
-    return Action{ActionKind::PlayCard, text[5] - '0'};
+std::optional<Action> ActionOf(const GameMessage& message) {
+  for (const auto& [kind, tag] : kPairs) {
+    if (tag == message.tag) return Action{kind, message.param};
   }
   return std::nullopt;
 }
 
-}  // namespace ostrel
+std::optional<GameMessage> MessageOf(const Action& action) {
+  for (const auto& [kind, tag] : kPairs) {
+    if (kind == action.kind) return GameMessage{tag, action.value};
+  }
+  return std::nullopt;
+}
+
+}  // namespace ostrel::lan

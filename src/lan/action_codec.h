@@ -1,18 +1,19 @@
-// The table's actions as the game messages that carry them between copies, and back.
+// The table engine's actions as the game messages that carry them between copies, and back.
 #pragma once
 
 #include <optional>
-#include <string>
-#include <string_view>
 
-#include "game/outgoing.h"
 #include "game/table_actions.h"
+#include "lan/game_message.h"
 
-namespace ostrel {
+namespace ostrel::lan {
 
-// The game message's text of a table message ("hhods3", "higra" + suit byte, "TOut").
-std::string EncodeTableMessage(const TableMessage& message);
-// The action a received game message asks for; nullopt for a text that is no such message.
-std::optional<Action> DecodeAction(std::string_view text);
+// The action a received game message asks for; nothing for the two messages about exchanging
+// the trump seven, which another game of the family sends and this one never acts on.
+std::optional<Action> ActionOf(const GameMessage& message);
 
-}  // namespace ostrel
+// The game message of an action; nothing for the next deal, which travels to the tournament
+// server alone (its own record) and never between copies.
+std::optional<GameMessage> MessageOf(const Action& action);
+
+}  // namespace ostrel::lan

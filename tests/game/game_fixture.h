@@ -65,7 +65,9 @@ inline CardList32 DeckFromHands(const std::string& seat1, const std::string& sea
 // A game message received as text: decoded as the LAN session decodes it, then given to the
 // game. False when the text is no game message at all, or the game refuses it.
 inline bool Receive(Game& game, std::string_view text) {
-  const auto action = DecodeAction(text);
+  const auto message = lan::DecodeAction(text);
+  if (!message.ok()) return false;
+  const auto action = lan::ActionOf(message.value());
   return action && game.ReceiveAction(*action);
 }
 
