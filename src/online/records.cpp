@@ -1,0 +1,25 @@
+#include "online/records.h"
+
+namespace ostrel::online {
+
+int ServiceGameId(GameList list, int game_code) {
+  // The family's newer games were numbered above 80 and moved out of the older lists' way.
+  const int base = game_code > 80 ? game_code + 720 : game_code;
+  switch (list) {
+    case GameList::Windows:
+      return base;
+    case GameList::Android:
+      return base + 100;
+    case GameList::ClubAccounts:
+      return base + 300;
+  }
+  return base;
+}
+
+TTarvoClient EmptySeatPlayer() {
+  TTarvoClient empty;
+  empty.Sex = 'X';
+  return empty;
+}
+
+}  // namespace ostrel::online
