@@ -58,8 +58,9 @@ int Serve(const ServerOptions& o) {
   // Up to two workers stay free of password hashes for everything else.
   int waiting = o.threads - o.hashes_at_once - 2;
   PasswordHasher hasher(o.hash_cost, o.hashes_at_once, waiting < 0 ? 0 : waiting);
-  Service service(store, hasher, photos, site,
-                  [] { return static_cast<std::int64_t>(std::time(nullptr)); });
+  Service service(
+      store, hasher, photos, site, [] { return static_cast<std::int64_t>(std::time(nullptr)); },
+      o.registrations_per_hour);
   WorkPool pool(o.threads, 4096);
   auto handler = [&](HttpRequest request, HttpDone done) {
     auto shared = std::make_shared<HttpRequest>(std::move(request));

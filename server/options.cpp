@@ -55,6 +55,9 @@ std::string Apply(const std::string& key, const std::string& value, ServerOption
   } else if (key == "hash-cost") {
     if (value != "interactive" && value != "minimum") return "--hash-cost: interactive|minimum";
     o.hash_cost = value == "minimum" ? HashCost::kMinimum : HashCost::kInteractive;
+  } else if (key == "registrations-per-hour") {
+    if (!ToInt(value, 1, 1000000, n)) return "--registrations-per-hour wants 1 to 1000000";
+    o.registrations_per_hour = static_cast<int>(n);
   } else if (key == "request-timeout-ms") {
     if (!ToInt(value, 100, 600000, n)) return "--request-timeout-ms wants 100 to 600000";
     o.limits.request_timeout_ms = static_cast<int>(n);
@@ -95,6 +98,7 @@ std::string ServerUsage() {
          "       [--config FILE] [--log FILE|-|none] [--threads N] [--hashes-at-once N]\n"
          "       [--hash-cost interactive|minimum] [--request-timeout-ms N]\n"
          "       [--max-connections-per-address N] [--max-connections N]\n"
+         "       [--registrations-per-hour N]\n"
          "       [--trust-forwarded-for]\n"
          "URL: sqlite:PATH (default DIR/ostrel.db) or postgresql://...\n"
          "A configuration file holds the same keys as \"key = value\" lines.\n";

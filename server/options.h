@@ -21,6 +21,7 @@ struct ServerOptions {
   int threads = 8;        // workers for the database and the password hashes
   int hashes_at_once = 2;
   HashCost hash_cost = HashCost::kInteractive;
+  int registrations_per_hour = 50;  // from one address
   HttpLimits limits;
 };
 

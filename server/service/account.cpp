@@ -73,11 +73,11 @@ std::optional<AccountReply> AccountService::Gate(const std::string& nick, const 
   return std::nullopt;
 }
 
-AccountService::AccountService(Store& store, PasswordHasher& hasher)
+AccountService::AccountService(Store& store, PasswordHasher& hasher, int registrations_per_hour)
     : store_(store),
       hasher_(hasher),
       auth_(store, hasher),
-      registrations_(kRegistrationsPerHour, 3600) {}
+      registrations_(registrations_per_hour, 3600) {}
 
 AccountReply AccountService::Reply(std::string_view body, const std::string& peer,
                                    std::int64_t now) {

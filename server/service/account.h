@@ -29,7 +29,8 @@ using AccountReply = std::optional<std::string>;
 
 class AccountService {
  public:
-  AccountService(Store& store, PasswordHasher& hasher);
+  AccountService(Store& store, PasswordHasher& hasher,
+                 int registrations_per_hour = kRegistrationsPerHour);
 
   // Parses the body of a request posted to the account address and answers it. A body that
   // is not a request of the account group is answered with the empty reply.

@@ -45,13 +45,13 @@ std::string DefaultFrontPage() {
 }
 
 Service::Service(Store& store, PasswordHasher& hasher, PhotoStore& photos, const SiteFiles& site,
-                 std::function<std::int64_t()> clock)
+                 std::function<std::int64_t()> clock, int registrations_per_hour)
     : store_(store),
       hasher_(hasher),
       photos_(photos),
       site_(site),
       clock_(std::move(clock)),
-      accounts_(store, hasher) {}
+      accounts_(store, hasher, registrations_per_hour) {}
 
 HttpResponse Service::Handle(const HttpRequest& request) {
   try {

@@ -18,7 +18,7 @@ class Service {
  public:
   // `site` may be empty (no --site-files): the site's addresses then answer 404.
   Service(Store& store, PasswordHasher& hasher, PhotoStore& photos, const SiteFiles& site,
-          std::function<std::int64_t()> clock);
+          std::function<std::int64_t()> clock, int registrations_per_hour = kRegistrationsPerHour);
 
   HttpResponse Handle(const HttpRequest& request);
 
