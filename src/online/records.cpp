@@ -16,6 +16,15 @@ int ServiceGameId(GameList list, int game_code) {
   return base;
 }
 
+std::string RegistrationDate(int year, int month, int day) {
+  auto digits = [](int value, std::size_t width) {
+    std::string text = std::to_string(value < 0 ? 0 : value);
+    if (text.size() < width) text.insert(0, width - text.size(), '0');
+    return text.substr(text.size() - width);
+  };
+  return digits(day, 2) + "." + digits(month, 2) + "." + digits(year, 4);
+}
+
 TTarvoClient EmptySeatPlayer() {
   TTarvoClient empty;
   empty.Sex = 'X';

@@ -21,6 +21,10 @@ enum class GameList { Windows, Android, ClubAccounts };
 // accounts.
 int ServiceGameId(GameList list, int game_code = kGameCode);
 
+// A registration date as the account keeps it, "dd.mm.yyyy" (a locale's short date may hold
+// spaces, which a reply record cannot carry).
+std::string RegistrationDate(int year, int month, int day);
+
 // A player's profile.
 struct TInfo14 {
   std::string Name1, Name2, About, Telephone, EMailO, Skype, WebSite, OK, VK, Telegram, FaceBook,

@@ -274,6 +274,9 @@ const RequestInfo& InfoOf(const Request& request);
 // does not pass its check (the service would refuse it) or cannot be written in Windows-1251.
 Result<std::string> BuildBody(const Request& request);
 
+// The request's name and fields for a log line, every password shown as "*".
+std::string LogText(const Request& request);
+
 // The request a body posted to a group's address holds: the one whose field names match the
 // body's in order and number, with every value checked. Fails on anything else.
 Result<Request> ParseRequest(ServiceGroup group, std::string_view body);

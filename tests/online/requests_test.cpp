@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "online/field_check.h"
+
 #include <string>
 #include <vector>
 
@@ -315,6 +317,30 @@ TEST(RequestCatalogue, BuildingRefusesWhatTheServiceWouldRefuse) {
 TEST(RequestCatalogue, PhotoAddressEscapesTheNick) {
   EXPECT_EQ(PhotoPath("Ab"), "/photos/Ab.jpg");
   EXPECT_EQ(PhotoPath("a(b)"), "/photos/a%28b%29.jpg");
+}
+
+}  // namespace
+}  // namespace ostrel::online
+
+namespace ostrel::online {
+namespace {
+
+TEST(RequestCatalogue, LogTextNeverShowsAPassword) {
+  const std::string text =
+      LogText(TakeSeatRequest{4, 2, 65, 3, SeatAction::Take, Player(), "Ab", "secret77"});
+  EXPECT_EQ(text.find("secret77"), std::string::npos);
+  EXPECT_NE(text.find("take a seat client4on2=0 gid=65"), std::string::npos);
+  EXPECT_NE(text.find("pw=*"), std::string::npos);
+}
+
+TEST(Records, GameIdentifiersAndDates) {
+  EXPECT_EQ(ServiceGameId(GameList::Windows), 65);
+  EXPECT_EQ(ServiceGameId(GameList::Android), 165);
+  EXPECT_EQ(ServiceGameId(GameList::ClubAccounts), 365);
+  EXPECT_EQ(ServiceGameId(GameList::Windows, 81), 801);
+  EXPECT_EQ(ServiceGameId(GameList::ClubAccounts, 81), 1101);
+  EXPECT_EQ(RegistrationDate(2024, 3, 1), "01.03.2024");
+  EXPECT_TRUE(IsValidWireText(RegistrationDate(2024, 12, 31), TextKind::Date));
 }
 
 }  // namespace
