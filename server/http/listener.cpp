@@ -250,6 +250,9 @@ void HttpServer::Impl::Accept() {
       if (log) log(address + " refused: too many connections");
       return Accept();
     }
+    // Answers go out at once: a header and a file body in two writes would otherwise wait
+    // for the client's delayed acknowledgement.
+    socket.set_option(tcp::no_delay(true), peer_ec);
     ++per_address[address];
     ++total;
     std::make_shared<Session>(std::move(socket), *this, address)->Start();
