@@ -1,0 +1,150 @@
+#include "server/options.h"
+
+#include <charconv>
+#include <fstream>
+#include <map>
+
+namespace ostrel::server {
+namespace {
+
+bool ToInt(const std::string& text, long long lo, long long hi, long long& out) {
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return ec == std::errc() && end == text.data() + text.size() && out >= lo && out <= hi;
+}
+
+// "ADDR:PORT", "[V6]:PORT".
+bool SplitHostPort(const std::string& text, std::string& host, std::uint16_t& port) {
+  auto colon = text.rfind(':');
+  if (colon == std::string::npos || colon == 0) return false;
+  host = text.substr(0, colon);
+  if (host.front() == '[') {
+    if (host.back() != ']') return false;
+    host = host.substr(1, host.size() - 2);
+  }
+  long long p = 0;
+  if (!ToInt(text.substr(colon + 1), 0, 65535, p)) return false;
+  port = static_cast<std::uint16_t>(p);
+  return !host.empty();
+}
+
+std::string Trim(const std::string& s) {
+  auto b = s.find_first_not_of(" \t\r");
+  if (b == std::string::npos) return "";
+  return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
+}
+
+// Applies one setting; an error text when it is unknown or wrong.
+std::string Apply(const std::string& key, const std::string& value, ServerOptions& o) {
+  long long n = 0;
+  if (key == "data") {
+    o.data = value;
+  } else if (key == "http") {
+    if (!SplitHostPort(value, o.http_address, o.http_port)) return "--http wants ADDR:PORT";
+  } else if (key == "db") {
+    o.db = value;
+  } else if (key == "site-files") {
+    o.site_files = value;
+  } else if (key == "log") {
+    o.log = value;
+  } else if (key == "threads") {
+    if (!ToInt(value, 1, 256, n)) return "--threads wants 1 to 256";
+    o.threads = static_cast<int>(n);
+  } else if (key == "hashes-at-once") {
+    if (!ToInt(value, 1, 64, n)) return "--hashes-at-once wants 1 to 64";
+    o.hashes_at_once = static_cast<int>(n);
+  } else if (key == "hash-cost") {
+    if (value != "interactive" && value != "minimum") return "--hash-cost: interactive|minimum";
+    o.hash_cost = value == "minimum" ? HashCost::kMinimum : HashCost::kInteractive;
+  } else if (key == "registrations-per-hour") {
+    if (!ToInt(value, 1, 1000000, n)) return "--registrations-per-hour wants 1 to 1000000";
+    o.registrations_per_hour = static_cast<int>(n);
+  } else if (key == "request-timeout-ms") {
+    if (!ToInt(value, 100, 600000, n)) return "--request-timeout-ms wants 100 to 600000";
+    o.limits.request_timeout_ms = static_cast<int>(n);
+  } else if (key == "max-connections-per-address") {
+    if (!ToInt(value, 1, 100000, n)) return "--max-connections-per-address wants 1 to 100000";
+    o.limits.max_connections_per_address = static_cast<int>(n);
+  } else if (key == "max-connections") {
+    if (!ToInt(value, 1, 1000000, n)) return "--max-connections wants 1 to 1000000";
+    o.limits.max_connections = static_cast<int>(n);
+  } else if (key == "trust-forwarded-for") {
+    if (value != "yes" && value != "no") return "trust-forwarded-for: yes|no";
+    o.limits.trust_forwarded_for = value == "yes";
+  } else {
+    return "unknown setting: " + key;
+  }
+  return "";
+}
+
+std::string ReadConfig(const std::string& path, std::map<std::string, std::string>& out) {
+  std::ifstream in(path);
+  if (!in) return "cannot read " + path;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    line = Trim(line.substr(0, line.find('#')));
+    if (line.empty()) continue;
+    auto eq = line.find('=');
+    if (eq == std::string::npos) return path + ":" + std::to_string(number) + ": no \"=\"";
+    out[Trim(line.substr(0, eq))] = Trim(line.substr(eq + 1));
+  }
+  if (in.bad()) return "cannot read " + path;
+  return "";
+}
+
+}  // namespace
+
+std::string ServerUsage() {
+  return "usage: ostrel-server --data DIR [--http ADDR:PORT] [--db URL] [--site-files DIR]\n"
+         "       [--config FILE] [--log FILE|-|none] [--threads N] [--hashes-at-once N]\n"
+         "       [--hash-cost interactive|minimum] [--request-timeout-ms N]\n"
+         "       [--max-connections-per-address N] [--max-connections N]\n"
+         "       [--registrations-per-hour N]\n"
+         "       [--trust-forwarded-for]\n"
+         "URL: sqlite:PATH (default DIR/ostrel.db) or postgresql://...\n"
+         "A configuration file holds the same keys as \"key = value\" lines.\n";
+}
+
+OptionsResult ParseServerOptions(const std::vector<std::string>& args) {
+  OptionsResult r;
+  std::map<std::string, std::string> flags;
+  std::string config;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") {
+      r.help = true;
+      return r;
+    }
+    if (a == "--trust-forwarded-for") {
+      flags["trust-forwarded-for"] = "yes";
+      continue;
+    }
+    if (a.rfind("--", 0) != 0 || i + 1 >= args.size()) {
+      r.error = "unexpected argument: " + a;
+      return r;
+    }
+    if (a == "--config") {
+      config = args[++i];
+    } else {
+      flags[a.substr(2)] = args[++i];
+    }
+  }
+  std::map<std::string, std::string> settings;
+  if (!config.empty()) {
+    r.error = ReadConfig(config, settings);
+    if (!r.error.empty()) return r;
+  }
+  for (auto& [k, v] : flags) settings[k] = v;
+  for (auto& [k, v] : settings) {
+    r.error = Apply(k, v, r.options);
+    if (!r.error.empty()) return r;
+  }
+  if (r.options.data.empty()) {
+    r.error = "--data DIR is required";
+    return r;
+  }
+  if (r.options.db.empty()) r.options.db = "sqlite:" + r.options.data + "/ostrel.db";
+  r.ok = true;
+  return r;
+}
+
+}  // namespace ostrel::server

@@ -1,0 +1,44 @@
+// The service behind the HTTP listener: routes each request by its method and address to the
+// account handlers, the photos and the site files, and answers with a plain HttpResponse. It
+// blocks (database, password hashes): the listener calls it on a worker thread.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "server/http/exchange.h"
+#include "server/service/account.h"
+#include "server/site/photos.h"
+#include "server/site/site_files.h"
+
+namespace ostrel::server {
+
+class Service {
+ public:
+  // `site` may be empty (no --site-files): the site's addresses then answer 404.
+  Service(Store& store, PasswordHasher& hasher, PhotoStore& photos, const SiteFiles& site,
+          std::function<std::int64_t()> clock, int registrations_per_hour = kRegistrationsPerHour);
+
+  HttpResponse Handle(const HttpRequest& request);
+
+ private:
+  HttpResponse Get(const HttpRequest& request);
+  HttpResponse Post(const HttpRequest& request);
+  HttpResponse PhotoUpload(const HttpRequest& request);
+  HttpResponse PhotoDownload(std::string_view name);
+  HttpResponse SiteFile(const std::string& name, const std::string& content_type);
+
+  Store& store_;
+  PasswordHasher& hasher_;
+  PhotoStore& photos_;
+  const SiteFiles& site_;
+  std::function<std::int64_t()> clock_;
+  AccountService accounts_;
+};
+
+// The built-in pages when the site folder has none of its own.
+std::string DefaultNewsPage();
+std::string DefaultFrontPage();
+
+}  // namespace ostrel::server
