@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ai/search.h"
+#include "ai/search_bits.h"
+#include "game/deck.h"
 #include "game/trick_play.h"
 #include "support/reference_search.h"
 #include "test_builders.h"
@@ -57,6 +59,30 @@ TEST(TrickWinner, HighestTrumpElseHighestOfTheLedSuit) {
   for (const auto& c : cases) {
     SearchNode n = Node({"", "", "", ""}, c.trick, kSpades, 1);
     EXPECT_EQ(TrickWinner(n.trick, n.trick_order, kSpades), c.winner) << c.trick;
+  }
+}
+
+// The fast search decides tricks on bit sets; on every trick it must name the winner the
+// game's rule names.
+TEST(TrickWinner, TheBitsetFormAgreesWithTheGamesRule) {
+  Random random(99);
+  for (int n = 0; n < 4000; ++n) {
+    GameRecord deal;
+    ShuffleDeck(deal, random);
+    const int trump = random.Uniform(1, 4);
+    Array1<CardCode, 4> trick;
+    Array1<std::uint8_t, 4> order{};
+    std::int8_t bits[4] = {};
+    for (int k = 1; k <= 4; ++k) {
+      trick[k] = deal.Deck[k];
+      const bool is_trump = SuitNumber(trick[k].suit) == trump;
+      order[k] = PlayOrder(*RankOf(trick[k]), is_trump);
+      bits[k - 1] = static_cast<std::int8_t>((SuitNumber(trick[k].suit) - 1) * 8 + order[k] - 1);
+    }
+    BitDeal bit_deal;
+    bit_deal.trump = trump - 1;
+    ASSERT_EQ(bit_deal.Winner(bits, 4) + 1, TrickWinner(trick, order, kSuitBytes[trump]))
+        << CardText(trick[1]) << CardText(trick[2]) << CardText(trick[3]) << CardText(trick[4]);
   }
 }
 
