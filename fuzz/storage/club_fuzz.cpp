@@ -24,8 +24,8 @@ void PlayEveryMember(const ClubFile& club) {
     if (member.empty) continue;
     FUZZ_CHECK(member.games >= 0);
     FUZZ_CHECK(member.rating >= -kRatingLimit && member.rating <= kRatingLimit);
-    ClubPlayer player{seat, member.name, member.password_code, member.games, member.cycle_score,
-                      member.rating};
+    ClubPlayer player{seat,         member.name,        member.password_code,
+                      member.games, member.cycle_score, member.rating};
     for (int difference : {-1000, 7, 1000}) {
       ClubFile copy = club;
       ClubGameResult result = FinishClubGame(copy, player, difference);

@@ -19,6 +19,7 @@
 #include "game/cp1251.h"
 #include "game/rules.h"
 #include "i18n/language.h"
+#include "i18n/phrases.h"
 #include "net/http_client.h"
 #include "storage/club_store.h"
 #include "storage/club_update.h"
@@ -49,10 +50,11 @@ void Shown(const Status&) {}
 class TForm1::Messages : public MessagePort {
  public:
   explicit Messages(QWidget* owner) : owner_(owner) {}
-  void ShowError(std::string_view phrase, std::string_view detail) override {
-    qWarning("%.*s: %.*s", int(phrase.size()), phrase.data(), int(detail.size()), detail.data());
+  void ShowError(PhraseKey phrase, std::string_view detail) override {
+    const std::string_view english = PhraseIn(phrase, kEnglish);  // the log is in English
+    qWarning("%.*s: %.*s", int(english.size()), english.data(), int(detail.size()), detail.data());
     if (QApplication::platformName() == QLatin1String("offscreen")) return;
-    QMessageBox::critical(owner_, T("Ostrel-Quartet"), BoxText(T(std::string(phrase).c_str())));
+    QMessageBox::critical(owner_, T("Ostrel-Quartet"), BoxText(T(phrase)));
   }
 
  private:
@@ -95,7 +97,22 @@ class TForm1::Finish : public FinishPort {
 TForm1::TForm1(AppContext context, QWidget* parent)
     : QWidget(parent), context_(std::move(context)) {
   setObjectName("TForm1");
-  settings_ = LoadSettings(context_.program_folder + "/" + kSettingsFileName);
+  const std::string settings_path = context_.program_folder + "/" + kSettingsFileName;
+  SettingsLoad settings_load = LoadSettingsFile(settings_path);
+  settings_ = settings_load.settings;
+  // A settings file that could not be read keeps what it holds: the run goes on with the
+  // defaults and the file is not saved over at closing.
+  settings_may_save_ = settings_load.may_save();
+  if (!settings_may_save_) {
+    qWarning("%s", settings_load.error.c_str());
+    QTimer::singleShot(0, this, [this, settings_path] {
+      if (QApplication::platformName() == QLatin1String("offscreen")) return;
+      QMessageBox::warning(
+          this, T("Ostrel-Quartet"),
+          BoxText(T(PhraseKey::CantReadFile) + " \"" + QString::fromStdString(settings_path) +
+                  "\"!\n" + T(PhraseKey::OptionsNotSaved)));
+    });
+  }
   if (context_.sounds != nullptr) {
     sounds_ = context_.sounds;
   } else {
@@ -110,7 +127,8 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   if (context_.music) {
     music_ = std::make_unique<MusicPlayer>();
     if (music_->PrepareMusic() == MusicPlayer::Prepared::CantWrite) {
-      QTimer::singleShot(0, this, [this] { messages_->ShowError(kCantCreateMusicFile, ""); });
+      QTimer::singleShot(0, this,
+                         [this] { messages_->ShowError(PhraseKey::CantCreateMusicFile, ""); });
     }
     // The piece starts again when it ends, only on the title screen and in the menu.
     music_->SetLoopCondition([this] { return settings_.MusicOn && screen_ != Screen::Table; });
@@ -382,7 +400,7 @@ void TForm1::RefreshChampions() {
       return fm.horizontalAdvance(QString::fromUtf8(utf8.data(), qsizetype(utf8.size()))) <= room;
     })));
   }
-  menu_->SetChampions(T(std::string(champions.header_phrase).c_str()), rows);
+  menu_->SetChampions(T(champions.header), rows);
 }
 
 void TForm1::LeaveTitle() {
@@ -438,9 +456,7 @@ void TForm1::StartWithSeat(int seat) {
       new_player, preset, [this, seat](const QString& name, const QString& pw, const QString& rep) {
         const LoginResult r =
             club_->Login(seat, name.toStdString(), pw.toStdString(), rep.toStdString());
-        return r.error == LoginError::None
-                   ? QString()
-                   : BoxText(T(std::string(LoginErrorPhrase(r.error)).c_str()));
+        return r.error == LoginError::None ? QString() : BoxText(T(*LoginErrorPhrase(r.error)));
       });
   if (RunDialog(login) != QDialog::Accepted) return;
   if (new_player) settings_.PlayerName = login.Name().toStdString();
@@ -556,7 +572,7 @@ void TForm1::SaveRecording() {
 }
 
 void TForm1::SaveSettingsNow() {
-  if (!started_well_) return;
+  if (!started_well_ || !settings_may_save_) return;
   Shown(SaveSettings(context_.program_folder + "/" + kSettingsFileName, settings_, *messages_));
 }
 
@@ -636,18 +652,18 @@ void TForm1::ShowGameInfo() {
 void TForm1::ChangeName() {
   if (!club_ || !club_->logged_in()) return;
   const ClubPlayer player = *club_->player();
-  TFormPassword login(
-      true, FromUtf8(club_->PlayerName()),
-      [](const QString& name, const QString& pw, const QString& rep) {
-        const auto error = [](LoginError e) {
-          return BoxText(T(std::string(LoginErrorPhrase(e)).c_str()));
-        };
-        if (!Utf8ToCp1251(name.trimmed().toStdString()) || name.trimmed().isEmpty()) {
-          return error(LoginError::IncorrectName);
-        }
-        if (pw != rep) return error(LoginError::PasswordsDiffer);
-        return QString();
-      });
+  TFormPassword login(true, FromUtf8(club_->PlayerName()),
+                      [](const QString& name, const QString& pw, const QString& rep) {
+                        const auto error = [](LoginError e) {
+                          return BoxText(T(*LoginErrorPhrase(e)));
+                        };
+                        if (!Utf8ToCp1251(name.trimmed().toStdString()) ||
+                            !IsAcceptableName(name.trimmed().toStdString())) {
+                          return error(LoginError::IncorrectName);
+                        }
+                        if (pw != rep) return error(LoginError::PasswordsDiffer);
+                        return QString();
+                      });
   if (RunDialog(login) != QDialog::Accepted) return;
   const std::string name = login.Name().toStdString();
   const std::string password = login.PasswordEdit()->text().toStdString();

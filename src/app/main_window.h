@@ -124,6 +124,7 @@ class TForm1 : public QWidget {
   std::optional<FinishedGame> standing_;
   bool started_well_ = true;
   QString start_error_;
+  bool settings_may_save_ = true;  // false while the file holds settings this run could not read
   Screen screen_ = Screen::Title;
 
   std::unique_ptr<MediaSounds> own_sounds_;

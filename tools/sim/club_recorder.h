@@ -8,12 +8,15 @@
 #include "game/finish_port.h"
 #include "storage/club_session.h"
 #include "storage/message_port.h"
+#include "storage/program_lock.h"
 
 namespace ostrel::sim {
 
 class ClubRecorder : public FinishPort, public MessagePort {
  public:
-  // Prepares the folder (with the shipped club files when it has none) and opens its club.
+  // Prepares the folder (with the shipped club files when it has none), takes its lock (a
+  // folder another copy is using is refused: the two would lose each other's games) and opens
+  // its club.
   static std::optional<ClubRecorder> Open(const std::string& home, const std::string& shipped,
                                           std::string* error);
 
@@ -27,12 +30,14 @@ class ClubRecorder : public FinishPort, public MessagePort {
   void UpdateRating(const GameRecord& record) override;
   void WriteHistory(const GameRecord& record) override;
   void UpdateClubFile(const GameRecord& record) override;
-  void ShowError(std::string_view phrase, std::string_view detail) override;
+  void ShowError(PhraseKey phrase, std::string_view detail) override;
 
  private:
-  explicit ClubRecorder(ClubSession session) : session_(std::move(session)) {}
+  ClubRecorder(ProgramLock lock, ClubSession session)
+      : lock_(std::move(lock)), session_(std::move(session)) {}
   void Note(const Status& status);
 
+  ProgramLock lock_;
   std::optional<ClubSession> session_;
   FinishedGame standing_;
   std::string failure_;
