@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package listed in deps/debian-packages.txt that is not yet installed.
-# Safe to run again: when everything is present it only asks dpkg.
+# Installs every Debian package listed in deps/debian-packages.txt that is not yet installed,
+# and generates the comma-decimal locale the storage tests read the files under.
+# Safe to run again: when everything is present it only asks dpkg and locale.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 list="$here/deps/debian-packages.txt"
@@ -11,12 +12,16 @@ for p in "${wanted[@]}"; do
     missing+=("$p")
   fi
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-echo "bootstrap: installing ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -q
-"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "bootstrap: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -q
+  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "bootstrap: generating the locale de_DE.UTF-8"
+  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
+    echo "bootstrap: cannot generate de_DE.UTF-8; the tests that need it will be skipped" >&2
+fi

@@ -118,7 +118,7 @@ QString GifRecorder::Save(const std::string& program_folder) {
   Stop();
   if (!detail.empty()) {
     // The recording is lost, the game is not: the player hears of it once and plays on.
-    messages_.ShowError(kCantSaveHistory, detail);
+    messages_.ShowError(PhraseKey::CantSaveHistory, detail);
     return {};
   }
   return path;

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -69,7 +70,8 @@ TFHistory::TFHistory(const std::string& program_folder, HistoryChoice& choice, Q
           [this](int row, int, int, int) { choice_.row = row; });
 
   const std::string folder = (std::filesystem::path(program_folder) / "History").string();
-  files_ = ListHistoryFiles(folder, HistoryBase());
+  std::string unreadable;
+  files_ = ListHistoryFiles(folder, HistoryBase(), SystemHistoryClock(), &unreadable);
   for (const HistoryListItem& item : files_) list_->addItem(U(item.label));
   if (files_.empty()) {
     list_->addItem(T("No History Files"));
@@ -83,7 +85,18 @@ TFHistory::TFHistory(const std::string& program_folder, HistoryChoice& choice, Q
   ok->setFixedSize(120, 30);
   connect(ok, &QAbstractButton::clicked, this, &QDialog::accept);
   layout->addWidget(ok, 1, 0, 1, 2, Qt::AlignHCenter);
-  setFixedSize(kListWidth + table_->width() + 40, 440);
+  int height = 440;
+  if (!unreadable.empty()) {
+    // The list ends early at a file that could not be read; the player is told which, so that
+    // the missing games are not taken for lost.
+    auto* note = new QLabel(T(PhraseKey::CantReadFile) + " \"" + U(unreadable) + "\"!", this);
+    note->setObjectName("LabelUnreadable");
+    note->setWordWrap(true);
+    note->setStyleSheet("color: #a00000;");
+    layout->addWidget(note, 2, 0, 1, 2);
+    height += 40;
+  }
+  setFixedSize(kListWidth + table_->width() + 40, height);
   if (files_.empty()) return;
 
   // The file chosen last time, while it is still sound; the first time the newest file.

@@ -4,12 +4,23 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "app/text.h"
 #include "table/cards_button.h"
 
 namespace ostrel {
+
+namespace {
+
+// Typing or pasting cannot put a control character into a field.
+void RefuseControlCharacters(QLineEdit* edit) {
+  static const QRegularExpression kPrintable(QStringLiteral("[^\\x00-\\x1f\\x7f]*"));
+  edit->setValidator(new QRegularExpressionValidator(kPrintable, edit));
+}
+
+}  // namespace
 
 TFormPassword::TFormPassword(bool new_player, const QString& name, Check check, QWidget* parent)
     : QDialog(parent), check_(std::move(check)) {
@@ -28,6 +39,7 @@ TFormPassword::TFormPassword(bool new_player, const QString& name, Check check, 
   repetition_->setObjectName("EditRepetition");
   repetition_->setEchoMode(QLineEdit::Password);
   repetition_->setMaxLength(5);
+  for (QLineEdit* edit : {name_, password_, repetition_}) RefuseControlCharacters(edit);
   form->addRow(T("Your name"), name_);
   form->addRow(T("Password"), password_);
   if (new_player) {
@@ -61,7 +73,11 @@ TFormPassword::TFormPassword(bool new_player, const QString& name, Check check, 
 }
 
 QString TFormPassword::Name() const {
-  return name_->text().trimmed();
+  QString name = name_->text();
+  for (QChar& c : name) {
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QLatin1Char(' ');
+  }
+  return name.trimmed();
 }
 QString TFormPassword::Message() const {
   return message_->text();

@@ -1,6 +1,7 @@
 // The login dialog (TFormPassword) for a club seat or a new player: name, password and, for a
 // new player, its repetition. The club's checks run in the dialog, and their message stays in
-// it until the player gets it right or cancels.
+// it until the player gets it right or cancels. No field takes a control character: a line
+// break in a name would break the club file's lines.
 #pragma once
 
 #include <QDialog>
@@ -22,6 +23,8 @@ class TFormPassword : public QDialog {
                                       const QString& repetition)>;
   TFormPassword(bool new_player, const QString& name, Check check, QWidget* parent = nullptr);
 
+  // The name as typed, trimmed; a control character put in by the program (setText) reads as
+  // a space.
   QString Name() const;
   QLineEdit* NameEdit() { return name_; }
   QLineEdit* PasswordEdit() { return password_; }

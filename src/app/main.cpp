@@ -6,7 +6,10 @@
 
 #include "app/main_window.h"
 #include "app/text.h"
+#include "i18n/language.h"
 #include "storage/program_folder.h"
+#include "storage/program_lock.h"
+#include "storage/settings.h"
 
 namespace {
 
@@ -33,6 +36,20 @@ int main(int argc, char** argv) {
     QMessageBox::critical(nullptr, ostrel::T("Ostrel-Quartet"), QString::fromStdString(error));
     return 1;
   }
+  // One copy at a time in a program folder: two would lose each other's games.
+  std::string lock_error;
+  const ostrel::ProgramLock lock = ostrel::ProgramLock::Take(folders->program, &lock_error);
+  if (lock.outcome() == ostrel::ProgramLock::Outcome::Busy) {
+    // Told in the player's language; reading the settings is safe beside the other copy.
+    ostrel::SetLanguage(
+        ostrel::LoadSettings(folders->program + "/" + ostrel::kSettingsFileName).Language);
+    QMessageBox::critical(nullptr, ostrel::T("Ostrel-Quartet"),
+                          ostrel::T(ostrel::PhraseKey::AlreadyRunning) + "\n" +
+                              QString::fromStdString(folders->program));
+    return 1;
+  }
+  if (!lock.held()) qWarning("%s", lock_error.c_str());
+  ostrel::TidyProgramFolder(folders->program);
   ostrel::AppContext context;
   context.program_folder = folders->program;
   // The site the packs and the song list come from: "--site http://host:port" or OSTREL_SITE.

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/window_messages.h"
+#include "i18n/phrases.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,7 +42,22 @@ QString FromUtf8(const std::string& s) {
 TForm1::TForm1(AppContext context, QWidget* parent)
     : QWidget(parent), context_(std::move(context)) {
   setObjectName("TForm1");
-  settings_ = LoadSettings(context_.program_folder + "/" + kSettingsFileName);
+  const std::string settings_path = context_.program_folder + "/" + kSettingsFileName;
+  SettingsLoad settings_load = LoadSettingsFile(settings_path);
+  settings_ = settings_load.settings;
+  // A settings file that could not be read keeps what it holds: the run goes on with the
+  // defaults and the file is not saved over at closing.
+  settings_may_save_ = settings_load.may_save();
+  if (!settings_may_save_) {
+    qWarning("%s", settings_load.error.c_str());
+    QTimer::singleShot(0, this, [this, settings_path] {
+      if (QApplication::platformName() == QLatin1String("offscreen")) return;
+      QMessageBox::warning(
+          this, T("Ostrel-Quartet"),
+          WindowBoxText(T(PhraseKey::CantReadFile) + " \"" + QString::fromStdString(settings_path) +
+                        "\"!\n" + T(PhraseKey::OptionsNotSaved)));
+    });
+  }
   if (context_.sounds != nullptr) {
     sounds_ = context_.sounds;
   } else {
@@ -56,7 +72,7 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   if (context_.music) {
     music_ = std::make_unique<MusicPlayer>();
     if (music_->PrepareMusic() == MusicPlayer::Prepared::CantWrite) {
-      QTimer::singleShot(0, this, [this] { messages_->ShowError(kCantCreateMusicFile, ""); });
+      QTimer::singleShot(0, this, [this] { messages_->ShowError(PhraseKey::CantCreateMusicFile, ""); });
     }
     // The piece starts again when it ends, only on the title screen and in the menu.
     music_->SetLoopCondition([this] { return settings_.MusicOn && screen_ != Screen::Table; });

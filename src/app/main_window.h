@@ -123,6 +123,7 @@ class TForm1 : public QWidget {
   std::optional<ClubSession> club_;
   bool started_well_ = true;
   QString start_error_;
+  bool settings_may_save_ = true;  // false while the file holds settings this run could not read
   Screen screen_ = Screen::Title;
 
   std::unique_ptr<MediaSounds> own_sounds_;
@@ -142,6 +143,7 @@ class TForm1 : public QWidget {
   TableSession* session_ = nullptr;
   QTimer timer1_;
   bool in_game_ = false;
+  bool settings_may_save_ = true;  // false while the file holds settings this run could not read
   HistoryChoice history_choice_;
 
   QMenu* popup_;

@@ -146,7 +146,7 @@ TFormTopTen::TFormTopTen(const TopTenTable& table, QWidget* parent) : QDialog(pa
   setObjectName("TFormTopTen");
   setWindowTitle(T("Top Ten"));
   auto* layout = new QVBoxLayout(this);
-  auto* title = new QLabel(T(std::string(table.title_phrase).c_str()), this);
+  auto* title = new QLabel(T(table.title), this);
   title->setAlignment(Qt::AlignCenter);
   title->setStyleSheet("font-weight: bold; font-size: 15px; color: #800000;");
   layout->addWidget(title);

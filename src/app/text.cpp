@@ -1,18 +1,16 @@
 #include "app/text.h"
 
-#ifdef OSTREL_HAVE_I18N
 #include "i18n/phrases.h"
-#endif
 
 namespace ostrel {
 
+QString T(PhraseKey key) {
+  const std::string_view text = Phrase(key);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString T(const char* english) {
-#ifdef OSTREL_HAVE_I18N
-  if (const auto key = FindPhraseByEnglish(english)) {
-    const std::string_view text = Phrase(*key);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  }
-#endif
+  if (const auto key = FindPhraseByEnglish(english)) return T(*key);
   return QString::fromUtf8(english);
 }
 

@@ -46,7 +46,7 @@ void TForm1::RefreshChampions() {
       return fm.horizontalAdvance(QString::fromUtf8(utf8.data(), qsizetype(utf8.size()))) <= room;
     })));
   }
-  menu_->SetChampions(T(std::string(champions.header_phrase).c_str()), rows);
+  menu_->SetChampions(T(champions.header), rows);
 }
 
 void TForm1::OpenOptions() {

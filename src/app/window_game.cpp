@@ -42,9 +42,8 @@ void TForm1::StartWithSeat(int seat) {
       new_player, preset, [this, seat](const QString& name, const QString& pw, const QString& rep) {
         const LoginResult r =
             club_->Login(seat, name.toStdString(), pw.toStdString(), rep.toStdString());
-        return r.error == LoginError::None
-                   ? QString()
-                   : WindowBoxText(T(std::string(LoginErrorPhrase(r.error)).c_str()));
+        return r.error == LoginError::None ? QString()
+                                           : WindowBoxText(T(*LoginErrorPhrase(r.error)));
       });
   if (RunDialog(login) != QDialog::Accepted) return;
   if (new_player) settings_.PlayerName = login.Name().toStdString();
@@ -150,7 +149,7 @@ void TForm1::SaveRecording() {
 }
 
 void TForm1::SaveSettingsNow() {
-  if (!started_well_) return;
+  if (!started_well_ || !settings_may_save_) return;
   Shown(SaveSettings(context_.program_folder + "/" + kSettingsFileName, settings_, *messages_));
 }
 
@@ -211,9 +210,10 @@ void TForm1::ChangeName() {
       true, FromUtf8(club_->PlayerName()),
       [](const QString& name, const QString& pw, const QString& rep) {
         const auto error = [](LoginError e) {
-          return WindowBoxText(T(std::string(LoginErrorPhrase(e)).c_str()));
+          return WindowBoxText(T(*LoginErrorPhrase(e)));
         };
-        if (!Utf8ToCp1251(name.trimmed().toStdString()) || name.trimmed().isEmpty()) {
+        if (!Utf8ToCp1251(name.trimmed().toStdString()) ||
+            !IsAcceptableName(name.trimmed().toStdString())) {
           return error(LoginError::IncorrectName);
         }
         if (pw != rep) return error(LoginError::PasswordsDiffer);

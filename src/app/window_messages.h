@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/text.h"
+#include "i18n/phrases.h"
 #include "storage/message_port.h"
 
 namespace ostrel {
@@ -19,11 +20,11 @@ inline QString WindowBoxText(QString text) {
 class TForm1::Messages : public MessagePort {
  public:
   explicit Messages(QWidget* owner) : owner_(owner) {}
-  void ShowError(std::string_view phrase, std::string_view detail) override {
-    qWarning("%.*s: %.*s", int(phrase.size()), phrase.data(), int(detail.size()), detail.data());
+  void ShowError(PhraseKey phrase, std::string_view detail) override {
+    const std::string_view english = PhraseIn(phrase, kEnglish);  // the log is in English
+    qWarning("%.*s: %.*s", int(english.size()), english.data(), int(detail.size()), detail.data());
     if (QApplication::platformName() == QLatin1String("offscreen")) return;
-    QMessageBox::critical(owner_, T("Ostrel-Quartet"),
-                          WindowBoxText(T(std::string(phrase).c_str())));
+    QMessageBox::critical(owner_, T("Ostrel-Quartet"), WindowBoxText(T(phrase)));
   }
 
  private:

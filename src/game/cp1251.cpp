@@ -34,7 +34,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// Decodes one UTF-8 character at text[i]; advances i. nullopt on a malformed sequence.
+// Decodes one UTF-8 character at text[i]; advances i. nullopt on a malformed sequence: a stray
+// or cut-off byte, an overlong form (every character has exactly one spelling, so "C0 B7" is not
+// a "7"), a surrogate, or a value beyond U+10FFFF.
 std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i]);
   int extra = 0;
@@ -59,6 +61,10 @@ std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
     const auto c = static_cast<unsigned char>(text[i + k]);
     if ((c & 0xC0) != 0x80) return std::nullopt;
     cp = (cp << 6) | (c & 0x3F);
+  }
+  static constexpr std::array<char32_t, 4> kSmallest = {0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+    return std::nullopt;
   }
   i += extra + 1;
   return cp;

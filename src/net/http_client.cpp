@@ -192,12 +192,20 @@ std::string UrlError(const std::string& url) {
   return {};
 }
 
+// Failures where no server took up the conversation at all.
+bool Unreachable(CURLcode code) {
+  return code == CURLE_COULDNT_CONNECT || code == CURLE_SSL_CONNECT_ERROR ||
+         code == CURLE_WEIRD_SERVER_REPLY;
+}
+
 // The error of a transfer, or empty when the whole 200 answer arrived.
-std::string Check(const std::string& url, int timeout_seconds, Sink& sink, long& status) {
+std::string Check(const std::string& url, int timeout_seconds, Sink& sink, long& status,
+                  bool* unreachable = nullptr) {
   std::string error = UrlError(url);
   if (!error.empty() || !CurlReady(error)) return error;
   const Outcome out = Perform(url, timeout_seconds, sink);
   status = out.status;
+  if (unreachable) *unreachable = Unreachable(out.code);
   if (out.code != CURLE_OK) return Describe(out.code, out.os_errno, sink, timeout_seconds);
   if (out.status != 200) return "HTTP " + std::to_string(out.status);
   // curl already reports a connection closed before Content-Length; this also holds if it
@@ -248,7 +256,7 @@ HttpResult HttpGet(const std::string& url, int timeout_seconds) {
   Sink sink;
   sink.body = &result.body;
   sink.cap = kHttpGetMaxBody;
-  result.error = Check(url, timeout_seconds, sink, result.status);
+  result.error = Check(url, timeout_seconds, sink, result.status, &result.unreachable);
   result.ok = result.error.empty();
   if (!result.ok) result.body.clear();
   return result;
@@ -256,13 +264,14 @@ HttpResult HttpGet(const std::string& url, int timeout_seconds) {
 
 DownloadResult HttpDownloadFile(const std::string& url, const std::string& target_path,
                                 int timeout_seconds,
-                                const std::function<bool(const std::string&)>& verify) {
+                                const std::function<bool(const std::string&)>& verify,
+                                std::uint64_t max_bytes) {
   DownloadResult result;
   result.error = UrlError(url);
   if (!result.error.empty()) return result;
   std::string temp;
   Sink sink;
-  sink.cap = kHttpDownloadMaxBytes;
+  sink.cap = std::min(max_bytes, kHttpDownloadMaxBytes);
   sink.fd = CreateTemporary(target_path, temp, result.error);
   if (sink.fd < 0) return result;
   // Whatever goes wrong, a throwing verify included, the half file goes, so it can never be

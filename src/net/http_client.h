@@ -20,6 +20,10 @@ struct HttpResult {
   long status = 0;  // the HTTP status, 0 when no answer came
   std::string body;
   std::string error;  // empty when ok
+  // No server took up the conversation: nothing listens there, or (for https://) what
+  // listens does not speak TLS. A certificate that fails its check is not this: that server
+  // answered, and it is not the one it claims to be.
+  bool unreachable = false;
 };
 
 // GET; ok only for status 200 with the whole body (Content-Length honoured). error is one
@@ -34,10 +38,11 @@ struct DownloadResult {
 // Downloads into target_path atomically: a temporary file beside the target, then
 // verify(temp) if given, then rename. A failed, partial, non-200 or refused-by-verify download
 // leaves no file at target_path and no temporary file, and an existing file at target_path is
-// left untouched.
+// left untouched. An answer longer than max_bytes fails as it arrives.
 DownloadResult HttpDownloadFile(
     const std::string& url, const std::string& target_path, int timeout_seconds = 60,
-    const std::function<bool(const std::string& temp_path)>& verify = {});
+    const std::function<bool(const std::string& temp_path)>& verify = {},
+    std::uint64_t max_bytes = kHttpDownloadMaxBytes);
 
 // Whether the address starts with http:// or https:// (in any case) and has a host after it.
 bool IsHttpUrl(const std::string& url);

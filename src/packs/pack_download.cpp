@@ -5,6 +5,7 @@
 #include <array>
 
 #include "net/http_client.h"
+#include "net/site_files.h"
 #include "packs/pack_names.h"
 
 namespace ostrel {
@@ -71,9 +72,7 @@ PackDownload DownloadPack(const PackFolders& folders, const QString& site, int n
     result.error = QStringLiteral("there is no download number %1").arg(number);
     return result;
   }
-  QString base = site.trimmed();
-  while (base.endsWith(QLatin1Char('/'))) base.chop(1);
-  if (base.isEmpty()) {
+  if (site.trimmed().isEmpty()) {
     result.error = QStringLiteral("no download address is set");
     return result;
   }
@@ -81,21 +80,35 @@ PackDownload DownloadPack(const PackFolders& folders, const QString& site, int n
     result.error = QStringLiteral("the folder above the program is not known");
     return result;
   }
-  const QString url = base + QStringLiteral("/downloads/progr/cards/") + name;
+  const auto failed = [&](const QString& why) {
+    result.error = QStringLiteral("Cannot download %1: %2").arg(name, why);
+    return result;
+  };
+  if (!IsHttpUrl(site.trimmed().toStdString())) {
+    return failed(QStringLiteral("only http:// and https:// addresses are accepted"));
+  }
+  const SiteManifest list = FetchSiteManifest(site.toStdString());
+  if (!list.ok) return failed(QString::fromStdString(list.error));
+  const std::string path = "downloads/progr/cards/" + name.toStdString();
+  const ManifestEntry* listed = list.manifest.Find(path);
+  if (listed == nullptr) return failed(QStringLiteral("the site's list does not name it"));
   const QString target = QDir(folders.above).filePath(name);
   const bool is_pack = name.endsWith(QStringLiteral(".dll"));
   QString refusal;
   const DownloadResult got = HttpDownloadFile(
-      url.toStdString(), QFile::encodeName(target).toStdString(), kPackDownloadSeconds,
+      list.base + "/" + path, QFile::encodeName(target).toStdString(), kPackDownloadSeconds,
       [&](const std::string& temp) {
-        const QString path = QFile::decodeName(temp.c_str());
-        return is_pack ? IsIntactPackFile(path, &refusal) : IsStationListFile(path, &refusal);
-      });
-  result.ok = got.ok;
-  if (!got.ok) {
-    const QString why = refusal.isEmpty() ? QString::fromStdString(got.error) : refusal;
-    result.error = QStringLiteral("Cannot download %1: %2").arg(name, why);
-  }
+        std::string mismatch;
+        if (!MatchesManifest(temp, *listed, &mismatch)) {
+          refusal = QString::fromStdString(mismatch);
+          return false;
+        }
+        const QString file = QFile::decodeName(temp.c_str());
+        return is_pack ? IsIntactPackFile(file, &refusal) : IsStationListFile(file, &refusal);
+      },
+      listed->size);
+  if (!got.ok) return failed(refusal.isEmpty() ? QString::fromStdString(got.error) : refusal);
+  result.ok = true;
   return result;
 }
 

@@ -28,9 +28,11 @@ struct PackDownload {
 };
 
 // Downloads pack `number` from site + "/downloads/progr/cards/" + file name into
-// folders.above + "/" + file name. A ".dll" must open as an intact pack with every entry
-// passing its CRC; the radio station list must be non-empty text. Nothing is left in the
-// folder when the download or the check fails, and an older copy stays as it was.
+// folders.above + "/" + file name. The site's list of files (net/site_files.h) is read first,
+// over HTTPS where the site offers it: the file must be listed, and what arrives must have the
+// listed size and SHA-256. A ".dll" must then open as an intact pack with every entry passing
+// its CRC; the radio station list must be non-empty text. Nothing is left in the folder when
+// the download or a check fails, and an older copy stays as it was.
 PackDownload DownloadPack(const PackFolders& folders, const QString& site, int number);
 
 // The checks DownloadPack makes before a file is put in place; the reason in error.

@@ -1,7 +1,6 @@
 #include "storage/champions.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "game/cp1251.h"
 #include "storage/text.h"
@@ -10,15 +9,9 @@ namespace ostrel {
 namespace {
 
 std::string TwoDecimals(double rating) {
-  char buffer[32];
   double rounded = std::round(rating * 100) / 100;
   if (rounded == 0) rounded = 0;
-  std::snprintf(buffer, sizeof buffer, "%.2f", rounded);
-  std::string text = buffer;
-  for (char& c : text) {
-    if (c == '.') c = ',';
-  }
-  return AlignRight(text, 6);
+  return AlignRight(DecimalText(rounded, 2, ','), 6);
 }
 
 ChampionRow RowOf(const ClubFile& club, int seat, int view) {
@@ -42,8 +35,7 @@ ChampionRow RowOf(const ClubFile& club, int seat, int view) {
 ChampionsTable ShowChampions(const ClubFile& club, int view) {
   ChampionsTable table;
   view = view == 2 ? 2 : 1;
-  table.header_phrase = view == 1 ? " The members of club    Games    Score "
-                                  : " The members of club    Games   Rating ";
+  table.header = view == 1 ? PhraseKey::ClubHeaderScore : PhraseKey::ClubHeaderRating;
   for (int seat = 1; seat <= kClubSeats; ++seat) table.rows[seat] = RowOf(club, seat, view);
   return table;
 }
@@ -67,7 +59,7 @@ std::string FitChampionRow(const ChampionRow& row,
 
 TopTenTable TopTenList(const ClubFile& club, bool multiplayer) {
   TopTenTable table;
-  table.title_phrase = multiplayer ? "WINDOWS. NET GAMES" : "WINDOWS. LOCAL GAMES WITH PC";
+  table.title = multiplayer ? PhraseKey::TopTenNetTitle : PhraseKey::TopTenLocalTitle;
   for (int place = 1; place <= 10; ++place) {
     const int line = kBestTenFirstLine + place - 1;
     TopTenRow& row = table.rows[place];

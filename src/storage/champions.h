@@ -1,11 +1,12 @@
 // What the main menu's champions table and the "Top Ten" window show, as texts; the drawing is
-// the app's. Phrases are returned by their English text (the phrase table's key).
+// the app's. Headers and titles are phrase keys, shown in the current language by the app.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "i18n/phrase_keys.h"
 #include "storage/club_file.h"
 
 namespace ostrel {
@@ -17,7 +18,7 @@ struct ChampionRow {
 };
 
 struct ChampionsTable {
-  std::string_view header_phrase;
+  PhraseKey header = PhraseKey::ClubHeaderScore;
   Array1<ChampionRow, kClubSeats> rows;
 };
 
@@ -40,7 +41,7 @@ struct TopTenRow {
 };
 
 struct TopTenTable {
-  std::string_view title_phrase;  // "WINDOWS. LOCAL GAMES WITH PC" or "WINDOWS. NET GAMES"
+  PhraseKey title = PhraseKey::TopTenLocalTitle;  // or TopTenNetTitle
   Array1<TopTenRow, 10> rows;
 };
 

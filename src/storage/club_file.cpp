@@ -1,8 +1,6 @@
 #include "storage/club_file.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "storage/text.h"
 
@@ -23,6 +21,42 @@ std::string ChecksumText(const ClubFile& club) {
   std::string text;
   for (long sum : ClubChecksums(club)) text += ZeroPadded(sum, kChecksumWidth);
   return text;
+}
+
+std::string_view Columns(std::string_view line, std::size_t first, std::size_t width) {
+  return line.substr(first - 1, width);
+}
+
+// Five groups of three digits, each a byte plus the offset.
+bool ValidPasswordCode(std::string_view code) {
+  if (code.size() != kPasswordLength * 3) return false;
+  for (std::size_t i = 0; i < code.size(); i += 3) {
+    const auto value = ParseInteger(code.substr(i, 3));
+    if (!value || code[i] == ' ' || code[i] == '-' || *value < kPasswordOffset ||
+        *value > kPasswordOffset + 255) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A member's fields within their ranges: a rating the program could have written, a count of
+// games that is not negative (the next rating divides by it plus one), a cycle score and a
+// password code.
+bool ValidMemberLine(std::string_view line) {
+  if (IsEmptySeat(line)) return true;
+  const auto rating = ParseClubRating(Columns(line, 21, 10));
+  if (!rating || std::fabs(*rating) > kRatingLimit) return false;
+  const auto games = ParseInteger(Columns(line, 31, 7));
+  if (!games || *games < 0) return false;
+  if (line[37] != ' ' || !ParseInteger(Columns(line, 39, 6))) return false;
+  return ValidPasswordCode(Columns(line, 45, 15));
+}
+
+// A best-ten place holds a result, or "#" in every result column while it is still empty.
+bool ValidResultLine(std::string_view line) {
+  const std::string_view result = Columns(line, kNameWidth + 1, kResultWidth - kNameWidth);
+  return ParseInteger(result).has_value() || result.find_first_not_of('#') == std::string::npos;
 }
 
 }  // namespace
@@ -52,6 +86,16 @@ std::optional<ClubFile> ParseClubFile(std::string_view bytes) {
   }
   if (club.lines[16][0] != kControlMark || club.lines[16][1] != '}') return std::nullopt;
   if (club.lines[17].substr(kChecksumColumn) != ChecksumText(club)) return std::nullopt;
+  // A line end or another control character in a name could only come from a damaged file.
+  for (int line = 1; line <= kBestTenLastLine; ++line) {
+    if (HasControlCharacter(club.lines[line])) return std::nullopt;
+  }
+  for (int seat = 1; seat <= kClubSeats; ++seat) {
+    if (!ValidMemberLine(club.lines[seat])) return std::nullopt;
+  }
+  for (int line = kBestTenFirstLine; line <= kBestTenLastLine; ++line) {
+    if (!ValidResultLine(club.lines[line])) return std::nullopt;
+  }
   return club;
 }
 
@@ -76,7 +120,7 @@ ClubMember ReadMember(const ClubFile& club, int seat) {
   member.name = line.substr(0, kNameWidth);
   member.password_code = line.size() >= kMemberWidth ? line.substr(44, 15) : "";
   if (member.empty) return member;
-  member.rating = ParseClubRating(std::string_view(line).substr(20, 10));
+  member.rating = ParseClubRating(std::string_view(line).substr(20, 10)).value_or(0);
   member.games = static_cast<int>(ParseInteger(std::string_view(line).substr(30, 7)).value_or(0));
   member.cycle_score =
       static_cast<int>(ParseInteger(std::string_view(line).substr(38, 6)).value_or(0));
@@ -100,35 +144,25 @@ double LimitRating(double rating) {
 std::string ClubRatingText(double rating) {
   double rounded = std::round(LimitRating(rating) * 1e6) / 1e6;
   if (rounded == 0) rounded = 0;  // no "-0,000000"
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.6f", rounded);
-  std::string text = buffer;
-  for (char& c : text) {
-    if (c == '.') c = ',';
-  }
-  return AlignRight(text, 10);
+  return AlignRight(DecimalText(rounded, 6, ','), 10);
 }
 
-double ParseClubRating(std::string_view text) {
-  std::string plain;
-  for (char c : text) {
-    if (c == ' ') continue;
-    plain += (c == '-' || (c >= '0' && c <= '9')) ? c : '.';
-  }
-  if (plain.empty()) return 0;
-  char* end = nullptr;
-  double value = std::strtod(plain.c_str(), &end);
-  return end == plain.c_str() ? 0 : value;
+std::optional<double> ParseClubRating(std::string_view text) {
+  // Whatever character stands between the digits is the decimal mark.
+  std::size_t mark = text.find_first_not_of(" -0123456789");
+  if (mark == std::string_view::npos) return ParseDecimal(text, ',');
+  return ParseDecimal(text, text[mark]);
 }
 
 std::string MemberLine(std::string_view name, double rating, int games, int cycle_score,
                        std::string_view password_code) {
-  return AlignLeft(name, kNameWidth) + ClubRatingText(rating) + NumberField(games, 7) + " " +
-         NumberField(cycle_score, 6) + AlignLeft(password_code, 15);
+  return AlignLeft(OneLineText(name), kNameWidth) + ClubRatingText(rating) +
+         LimitedNumberField(games, 7) + " " + LimitedNumberField(cycle_score, 6) +
+         AlignLeft(password_code, 15);
 }
 
 std::string ResultLine(std::string_view name, int result) {
-  return AlignLeft(name, kNameWidth) + NumberField(result, 6);
+  return AlignLeft(OneLineText(name), kNameWidth) + LimitedNumberField(result, 6);
 }
 
 std::optional<int> BestTenResult(const ClubFile& club, int line) {

@@ -48,7 +48,10 @@ struct ClubMember {
 // The three sums over the first 583 bytes of lines 1-16.
 std::array<long, 3> ClubChecksums(const ClubFile& club);
 
-// nullopt unless every line has its length, the control line its mark and the checksums match.
+// nullopt unless every line has its length, the control line its mark, the checksums match and
+// every field lies in its range: no control character in a name, a rating within +-99.99, a
+// games count that is not negative, a cycle score, a password code of five codes that stand for
+// bytes, a best-ten result or an empty place.
 std::optional<ClubFile> ParseClubFile(std::string_view bytes);
 // The file's bytes with fresh checksums; columns 1-10 of line 17 are kept.
 std::string SerializeClubFile(const ClubFile& club);
@@ -59,12 +62,17 @@ ClubMember ReadMember(const ClubFile& club, int seat);
 
 // password in Windows-1251, cut or filled with spaces to 5 characters.
 std::string PasswordCode(std::string_view password);
-// Six decimals with a comma, right-aligned in 10 columns, after the limit to +-99.99.
+// Six decimals with a comma, right-aligned in 10 columns, after the limit to +-99.99. The same
+// in every locale.
 std::string ClubRatingText(double rating);
-// Digits, spaces and "-" as they are; any other character is the decimal mark.
-double ParseClubRating(std::string_view text);
+// Digits, spaces and "-" as they are; any other character is the decimal mark. nullopt for a
+// text that is no such number (two marks, no digits, a sign after the digits). The same in
+// every locale: the window runs in the user's locale, whose decimal mark may be a comma.
+std::optional<double> ParseClubRating(std::string_view text);
 double LimitRating(double rating);
 
+// A name with a control character in it has it written as a space, so that no name can break
+// the file's lines; numbers too large for their columns are written as the largest that fits.
 std::string MemberLine(std::string_view name, double rating, int games, int cycle_score,
                        std::string_view password_code);
 std::string ResultLine(std::string_view name, int result);

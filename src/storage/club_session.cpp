@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "game/cp1251.h"
+#include "storage/atomic_file.h"
 #include "storage/program_folder.h"
 #include "storage/text.h"
 
@@ -14,12 +15,18 @@ std::string Trimmed(std::string text) {
   return text;
 }
 
+HistoryPlace HistoryOf(const std::string& program_folder, const std::string& club_path) {
+  return {(std::filesystem::path(program_folder) / "History").string(),
+          std::filesystem::path(club_path).stem().string()};
+}
+
 }  // namespace
 
 std::optional<ClubSession> ClubSession::Open(const std::string& program_folder, bool multiplayer,
                                              std::string* error, FileSystem& fs) {
   const std::string name = multiplayer ? kNetClubFileName : kLocalClubFileName;
   const std::string path = (std::filesystem::path(program_folder) / name).string();
+  (void)CompleteInterruptedGameEnd(path, HistoryOf(program_folder, path), fs);
   ClubCheck check = VerifyClubFile(path, fs);
   if (!check.usable()) {
     if (error) *error = ClubProblemText(check.problem, path);
@@ -86,6 +93,10 @@ FinishedGame ClubSession::Standing(int score_difference) const {
   return game;
 }
 
+HistoryPlace ClubSession::History() const {
+  return HistoryOf(program_folder_, club_path_);
+}
+
 Status ClubSession::WriteHistory(const FinishedGame& standing, HistoryKind kind,
                                  std::string_view history_name, MessagePort& port,
                                  const HistoryClock& clock) {
@@ -95,9 +106,25 @@ Status ClubSession::WriteHistory(const FinishedGame& standing, HistoryKind kind,
   record.HRes = standing.new_score;
   record.HRei = standing.rating;
   record.Ac = kind;
-  const std::string folder = (std::filesystem::path(program_folder_) / "History").string();
-  const std::string base = std::filesystem::path(club_path_).stem().string();
-  return AddHistoryLine(folder, base, record, port, clock, *fs_);
+  const std::string line = HistoryGameLine(record, clock.now(), clock);
+  const bool club_follows =
+      (kind == HistoryKind::Computer || kind == HistoryKind::Lan) && writable_ && player_;
+  if (club_follows) {
+    ClubFile updated = club_;
+    FinishClubGame(updated, *player_, standing.score_difference);
+    const GameEndJournal journal{line, SerializeClubFile(club_), SerializeClubFile(updated)};
+    // Without a journal the two writes go ahead as before; only a crash between them would
+    // then count the game twice.
+    journal_written_ =
+        ReplaceFileAtomically(JournalPath(club_path_), SerializeJournal(journal), *fs_).ok();
+  }
+  const HistoryPlace place = History();
+  return AppendHistoryGameLine(place.folder, place.base, line, port, *fs_);
+}
+
+void ClubSession::DropJournal() {
+  if (journal_written_) (void)fs_->Remove(JournalPath(club_path_));
+  journal_written_ = false;
 }
 
 Status ClubSession::UpdateClub(int score_difference, FinishedGame& standing, MessagePort& port) {
@@ -108,6 +135,7 @@ Status ClubSession::UpdateClub(int score_difference, FinishedGame& standing, Mes
   standing.seat = result.placement.seat;
   if (!writable_) return Status::Error("\"" + club_path_ + "\" is read-only; it is not written");
   Status saved = SaveClubFile(club_path_, updated, port, *fs_);
+  DropJournal();
   if (!saved.ok()) return saved;
   club_ = std::move(updated);
   player_->seat = result.placement.seat == 0 ? kNewPlayerSeat : result.placement.seat;

@@ -12,6 +12,10 @@
 // the history line (with that rating, the game number and the new score), then the club file.
 // A history file that cannot be written does not stop the club update, and neither failure
 // changes the game's result; both come back in the FinishedGame and went to the port.
+//
+// The two writes are made recoverable as a pair: WriteHistory first puts both changes in the
+// club's journal (game_end_journal.h) and UpdateClub removes it, and Open completes a journal
+// that a crash left between them. The caller holds the program folder's lock (program_lock.h).
 #pragma once
 
 #include <optional>
@@ -22,6 +26,7 @@
 #include "storage/club_file.h"
 #include "storage/club_store.h"
 #include "storage/club_update.h"
+#include "storage/game_end_journal.h"
 #include "storage/history.h"
 
 namespace ostrel {
@@ -42,8 +47,9 @@ struct FinishedGame {
 class ClubSession {
  public:
   // Opens "Ostrel4.clb" (or "Ostrel4.net" when multiplayer) of the program folder and checks
-  // it. nullopt with the reason when it is missing or damaged. A file the user may not write
-  // opens, but the session never writes it (writable() is false).
+  // it, after completing the end of a game a crash interrupted. nullopt with the reason (in the
+  // current language) when it is missing, damaged or cannot be read. A file the user may not
+  // write opens, but the session never writes it (writable() is false).
   static std::optional<ClubSession> Open(const std::string& program_folder, bool multiplayer,
                                          std::string* error, FileSystem& fs = RealFileSystem());
 
@@ -80,10 +86,12 @@ class ClubSession {
   // The step of the new rating alone: what the game changes, without writing anything.
   FinishedGame Standing(int score_difference) const;
   // The history line for a standing; history_name "" takes the player's name (a LAN game gives
-  // the players' names joined by "/").
+  // the players' names joined by "/"). For a game against the computer or over the LAN, whose
+  // club file UpdateClub writes next, both changes go into the journal first.
   Status WriteHistory(const FinishedGame& standing, HistoryKind kind, std::string_view history_name,
                       MessagePort& port, const HistoryClock& clock = SystemHistoryClock());
-  // The club file update; afterwards the logged-in player stands where the game put him.
+  // The club file update; afterwards the logged-in player stands where the game put him. The
+  // journal of the game is removed whether or not the write succeeded (a failure was shown).
   Status UpdateClub(int score_difference, FinishedGame& standing, MessagePort& port);
 
   // All three steps in order. kind is Computer or Lan; an account or tournament game does not
@@ -107,8 +115,12 @@ class ClubSession {
   // Writes the changed club and reads it back as the session's club.
   Status Replace(const ClubFile& changed, MessagePort& port);
 
+  HistoryPlace History() const;
+  void DropJournal();
+
   std::string program_folder_;
   std::string club_path_;
+  bool journal_written_ = false;
   ClubFile club_;
   bool writable_ = false;
   bool multiplayer_ = false;

@@ -1,22 +1,30 @@
 #include "storage/club_store.h"
 
+#include "i18n/phrases.h"
 #include "storage/atomic_file.h"
 
 namespace ostrel {
 
 ClubCheck VerifyClubFile(const std::string& path, FileSystem& fs) {
   ClubCheck check;
-  if (!fs.Exists(path)) {
-    check.problem = ClubProblem::Missing;
-    check.detail = "no file \"" + path + "\"";
-    return check;
+  const ReadOutcome read = fs.ReadFile(path, kMaxClubFileBytes);
+  switch (read.kind) {
+    case ReadOutcome::Kind::Missing:
+      check.problem = ClubProblem::Missing;
+      check.detail = read.error;
+      return check;
+    case ReadOutcome::Kind::Unreadable:
+      check.problem = ClubProblem::Unreadable;
+      check.detail = read.error;
+      return check;
+    case ReadOutcome::Kind::TooLarge:
+    case ReadOutcome::Kind::Read:
+      break;
   }
-  std::string error;
-  auto bytes = ReadWholeFile(path, &error);
-  if (bytes) check.club = ParseClubFile(*bytes);
+  if (read.read()) check.club = ParseClubFile(read.bytes);
   if (!check.club) {
     check.problem = ClubProblem::Incorrect;
-    check.detail = bytes ? "\"" + path + "\" fails its check" : error;
+    check.detail = read.read() ? "\"" + path + "\" fails its check" : read.error;
     return check;
   }
   const std::string& marks = check.club->lines[17];
@@ -27,20 +35,19 @@ ClubCheck VerifyClubFile(const std::string& path, FileSystem& fs) {
   return check;
 }
 
-std::string ClubProblemText(ClubProblem problem, const std::string& path,
-                            const std::function<std::string(std::string_view)>& translate) {
-  auto phrase = [&](std::string_view english) {
-    return translate ? translate(english) : std::string(english);
+std::string ClubProblemText(ClubProblem problem, const std::string& path) {
+  const auto named = [&](PhraseKey phrase) {
+    return std::string(Phrase(phrase)) + " \"" + path + "\"!";
   };
-  const std::string quoted = "\"" + path + "\"";
   switch (problem) {
     case ClubProblem::Missing:
-      return phrase("Can`t find the file") + " " + quoted + "!";
+      return named(PhraseKey::CantFindFile);
     case ClubProblem::Incorrect:
-      return phrase("The incorrect file") + " " + quoted + "!";
+      return named(PhraseKey::IncorrectFile);
+    case ClubProblem::Unreadable:
+      return named(PhraseKey::CantReadFile);
     case ClubProblem::ReadOnly:
-      return phrase("The file \"") + path +
-             phrase("\" has incorrect attributes!\n\rThe work of the program will be incorrect!");
+      return PhraseWithNext(PhraseKey::FileAttributesBegin, path);
     case ClubProblem::None:
       break;
   }
@@ -50,7 +57,7 @@ std::string ClubProblemText(ClubProblem problem, const std::string& path,
 Status SaveClubFile(const std::string& path, const ClubFile& club, MessagePort& port,
                     FileSystem& fs) {
   Status status = ReplaceFileAtomically(path, SerializeClubFile(club), fs);
-  if (!status.ok()) port.ShowError(kErrorOfDiskWriting, status.message());
+  if (!status.ok()) port.ShowError(PhraseKey::DiskWriteError, status.message());
   return status;
 }
 

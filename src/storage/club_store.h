@@ -1,7 +1,6 @@
 // Reading, checking and writing a club file on disk.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,13 +12,15 @@
 
 namespace ostrel {
 
-inline constexpr const char* kErrorOfDiskWriting = "Error of disk writing!";
+// A club file is 645 bytes; anything much larger is not one.
+inline constexpr std::size_t kMaxClubFileBytes = 64u << 10;
 
 enum class ClubProblem {
   None,
-  Missing,    // "Can`t find the file" "<path>"! ; the program closes
-  Incorrect,  // "The incorrect file" "<path>"! ; the program closes
-  ReadOnly,   // a warning; the program runs but never writes this club file
+  Missing,     // "Can`t find the file" "<path>"! ; the program closes
+  Incorrect,   // "The incorrect file" "<path>"! ; the program closes
+  Unreadable,  // "Can`t read the file" "<path>"! ; the program closes, the file stays as it is
+  ReadOnly,    // a warning; the program runs but never writes this club file
 };
 
 struct ClubCheck {
@@ -34,13 +35,13 @@ struct ClubCheck {
   bool usable() const { return club.has_value(); }
 };
 
-// The start-up check of one club file. "Read-only" here means the user may not write it.
+// The start-up check of one club file. "Read-only" here means the user may not write it. A
+// file that cannot be read (a read error, a pipe or a device in its place) is Unreadable, not
+// Incorrect: nothing is wrong with what it holds as far as anyone knows.
 ClubCheck VerifyClubFile(const std::string& path, FileSystem& fs = RealFileSystem());
 
-// The message box text for a problem. translate gives a phrase in the current language from
-// its English text; the default keeps the English.
-std::string ClubProblemText(ClubProblem problem, const std::string& path,
-                            const std::function<std::string(std::string_view)>& translate = {});
+// The message box text for a problem, in the current language; path is a UTF-8 file name.
+std::string ClubProblemText(ClubProblem problem, const std::string& path);
 
 // Rewrites the club file with fresh checksums, atomically. A failure shows "Error of disk
 // writing!" and leaves the file's old content.

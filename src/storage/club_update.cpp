@@ -6,24 +6,28 @@
 
 namespace ostrel {
 
-std::string_view LoginErrorPhrase(LoginError error) {
+std::optional<PhraseKey> LoginErrorPhrase(LoginError error) {
   switch (error) {
     case LoginError::IncorrectName:
-      return "Incorrect name!";
+      return PhraseKey::IncorrectName;
     case LoginError::PasswordsDiffer:
-      return "The passwords do not coincide!";
+      return PhraseKey::PasswordsDiffer;
     case LoginError::IncorrectPassword:
-      return "The incorrect password!";
+      return PhraseKey::WrongPassword;
     case LoginError::None:
       break;
   }
-  return "";
+  return std::nullopt;
+}
+
+bool IsAcceptableName(std::string_view utf8) {
+  return !utf8.empty() && !HasControlCharacter(utf8);
 }
 
 LoginResult ClubLogin(const ClubFile& club, int seat, std::string_view name,
                       std::string_view password, std::string_view repetition) {
   LoginResult result;
-  if (name.empty()) {
+  if (!IsAcceptableName(name)) {
     result.error = LoginError::IncorrectName;
     return result;
   }
@@ -78,7 +82,7 @@ int EnterBestTen(ClubFile& club, std::string_view name, int result) {
 }
 
 int EnterMembers(ClubFile& club, const std::string& record) {
-  const double rating = ParseClubRating(std::string_view(record).substr(20, 10));
+  const double rating = ParseClubRating(std::string_view(record).substr(20, 10)).value_or(0);
   for (int seat = 1; seat <= kClubSeats; ++seat) {
     ClubMember held = ReadMember(club, seat);
     if (!held.empty && held.rating > rating) continue;

@@ -1,9 +1,11 @@
 // Logging in to a club seat and the end-of-game update of the club file.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "i18n/phrase_keys.h"
 #include "storage/club_file.h"
 
 namespace ostrel {
@@ -20,16 +22,22 @@ struct ClubPlayer {
 
 enum class LoginError { None, IncorrectName, PasswordsDiffer, IncorrectPassword };
 
-// The phrase the login dialog shows for the error ("" for None).
-std::string_view LoginErrorPhrase(LoginError error);
+// The phrase the login dialog shows for the error; nullopt for None.
+std::optional<PhraseKey> LoginErrorPhrase(LoginError error);
+
+// A name a player may take: not empty, and without a control character (a line end in a name
+// would break the club file's lines). Other characters the file's code page cannot hold are
+// written as "?".
+bool IsAcceptableName(std::string_view utf8);
 
 struct LoginResult {
   LoginError error = LoginError::None;
   ClubPlayer player;
 };
 
-// name, password and repetition are UTF-8 as typed; name is cut to 20 characters of the file's
-// code page and the password to 5. An empty seat among 1-5 is taken like a new player: there is
+// name, password and repetition are UTF-8 as typed; a name that is not acceptable is refused
+// as an incorrect name. name is cut to 20 characters of the file's code page and the password
+// to 5. An empty seat among 1-5 is taken like a new player: there is
 // no one whose password could be asked.
 LoginResult ClubLogin(const ClubFile& club, int seat, std::string_view name,
                       std::string_view password, std::string_view repetition);

@@ -1,7 +1,9 @@
 // The game history files "History/<club name>_I0001.hst" ... "_I9999.hst": one 114-column line
 // per finished game with its own three checksums, then an end line and a line of three running
 // sums. A file holds 840 games; a file that fails its check is replaced by the next game, but
-// is first kept beside it as "<name>.damaged-<n>" so that nothing the player had is lost.
+// is first kept beside it as "<name>.damaged-<n>" so that nothing the player had is lost. A
+// file that cannot be read is not damaged: it is reported and left as it is, and no game is
+// written into its place.
 #pragma once
 
 #include <ctime>
@@ -19,7 +21,8 @@ namespace ostrel {
 inline constexpr int kHistoryGamesPerFile = 840;
 inline constexpr int kHistoryLastFile = 9999;
 inline constexpr std::size_t kHistoryLineWidth = 114;
-inline constexpr const char* kCantSaveHistory = "Cann`t save history!";
+// A full file is 841 lines of 116 bytes and a sums line; anything much larger is not one.
+inline constexpr std::size_t kMaxHistoryFileBytes = 1u << 20;
 
 enum class HistoryKind : int { Computer = 0, Account = 1, Tournament = 2, Lan = 3 };
 
@@ -34,7 +37,8 @@ struct HisStr {
 
 // "0,00", "0,05", "-1,50" ... right-aligned in 10 columns.
 std::string HistoryRatingText(double rating);
-// The game line with its checksum (Windows-1251, 114 columns).
+// The game line with its checksum (Windows-1251, 114 columns). A control character in the name
+// is written as a space, so that no name can break the line.
 std::string HistoryGameLine(const HisStr& record, std::time_t when, const HistoryClock& clock);
 std::string HistoryEndLine();
 // The whole file for these game lines: the lines, the end line and the sums line, CR LF.
@@ -53,23 +57,36 @@ std::string HistoryFilePath(const std::string& history_folder, std::string_view 
 
 struct HistoryFileInfo {
   bool sound = false;
+  bool unreadable = false;  // it exists but could not be read: neither sound nor damaged
+  std::string error;        // why it could not be read
   int games = 0;
   std::string date;  // of the file's last change, short date format (Windows-1251)
   std::vector<std::string> game_lines;
 };
 HistoryFileInfo VerifyHistoryFile(const std::string& history_folder, std::string_view base,
-                                  int number, const HistoryClock& clock = SystemHistoryClock());
+                                  int number, const HistoryClock& clock = SystemHistoryClock(),
+                                  FileSystem& fs = RealFileSystem());
 
 // Appends the game to the first sound file with room, or starts the first file that is not
-// sound. A failure shows "Cann`t save history!"; the result of the game is not affected.
+// sound. A failure shows "Cann`t save history!"; the result of the game is not affected. A file
+// on the way that cannot be read fails the append: nothing is written over it.
 Status AddHistoryLine(const std::string& history_folder, std::string_view base,
                       const HisStr& record, MessagePort& port,
                       const HistoryClock& clock = SystemHistoryClock(),
                       FileSystem& fs = RealFileSystem());
+// The same for a game line already built (HistoryGameLine).
+Status AppendHistoryGameLine(const std::string& history_folder, std::string_view base,
+                             const std::string& game_line, MessagePort& port,
+                             FileSystem& fs = RealFileSystem());
+// The game line written last: the last line of the sound files from number 1 on; "" when there
+// is none.
+std::string LastHistoryGameLine(const std::string& history_folder, std::string_view base,
+                                FileSystem& fs = RealFileSystem());
 
 // The history window's list: the sound files from number 1 up to the first that is not sound,
 // each labelled "File I0001 <date>" (UTF-8). Empty when file 1 is not sound; the window then
-// shows the phrase "No History Files".
+// shows the phrase "No History Files". When the list ends at a file that could not be read,
+// unreadable (if given) receives its path; otherwise it is cleared.
 struct HistoryListItem {
   int number = 0;
   std::string label;
@@ -77,7 +94,8 @@ struct HistoryListItem {
 };
 std::vector<HistoryListItem> ListHistoryFiles(const std::string& history_folder,
                                               std::string_view base,
-                                              const HistoryClock& clock = SystemHistoryClock());
+                                              const HistoryClock& clock = SystemHistoryClock(),
+                                              std::string* unreadable = nullptr);
 
 // One row of the history window, texts in UTF-8.
 struct HistoryRow {

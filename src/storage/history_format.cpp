@@ -82,12 +82,8 @@ std::string HistoryRatingText(double rating) {
 std::string HistoryGameLine(const HisStr& record, std::time_t when, const HistoryClock& clock) {
   const std::tm local = LocalTime(when);
   std::string line = TimeText(local);
-  line += AlignRight(clock.short_date(local).substr(0, 10), 10);
-  std::string name = ToCp1251Lossy(record.HName);
-  for (char& c : name) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  line += AlignLeft(name, 51);
+  line += AlignRight(OneLineText(clock.short_date(local).substr(0, 10)), 10);
+  line += AlignLeft(OneLineText(ToCp1251Lossy(record.HName)), 51);
   line += NumberField(record.HKon, 3);
   line += NumberField(record.HRes, 10);
   line += HistoryRatingText(record.HRei);

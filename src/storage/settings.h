@@ -12,7 +12,11 @@
 //   one outside the field's range, leaves that one field at its default and the reading goes
 //   on: a damaged line never costs the other settings and never stops the program.
 // Lines too short for their field stop the reading as the format says (everything before is
-// used, everything from there on keeps its value).
+// used, everything from there on keeps its value). The writer therefore never writes a text
+// field too short for its line (an emptied address, a one-letter font): such a field is
+// written as its default, so that one field can never cost the ones after it.
+// A file that exists but cannot be read is not a missing file: the defaults are used for the
+// run, the user is told, and the file is not written over until a later run reads it.
 #pragma once
 
 #include <string>
@@ -27,7 +31,8 @@ namespace ostrel {
 
 inline constexpr int kSettingsLines = 35;
 inline constexpr const char* kSettingsFileName = "Ostrel4.ini";
-inline constexpr const char* kCantSaveOptions = "Can`t save options!";
+// The file is about 400 bytes; anything much larger is not a settings file.
+inline constexpr std::size_t kMaxSettingsFileBytes = 64u << 10;
 
 // Text fields are UTF-8 in memory and Windows-1251 in the file.
 struct Settings {
@@ -110,7 +115,27 @@ Settings ParseSettings(const std::vector<std::string>& lines, const ServiceAddre
 // The 35 lines, Windows-1251, without line ends.
 std::vector<std::string> FormatSettings(const Settings& settings);
 
-// Never fails and never shows a message: a missing or unreadable file leaves the defaults.
+struct SettingsLoad {
+  enum class Source {
+    File,        // the settings come from the file (as far as its lines went)
+    NoFile,      // there is no file: the defaults, saved at the usual moments
+    Unreadable,  // the file could not be read twice over: the defaults for this run only
+  };
+  Settings settings;
+  Source source = Source::NoFile;
+  bool full_read = false;  // the reading came to its end
+  std::string error;       // why the file could not be read
+
+  // False while the file on disk holds settings this run could not read.
+  bool may_save() const { return source != Source::Unreadable; }
+};
+
+// Reads the file (a second attempt after a failed one). Never shows a message; the caller
+// tells the user about an unreadable file and does not save over it.
+SettingsLoad LoadSettingsFile(const std::string& path, const ServiceAddresses& built_in = {},
+                              FileSystem& fs = RealFileSystem());
+
+// The settings of LoadSettingsFile alone: the defaults for a missing or unreadable file.
 Settings LoadSettings(const std::string& path, const ServiceAddresses& built_in = {},
                       bool* full_read = nullptr);
 

@@ -174,14 +174,32 @@ Settings ParseSettings(const std::vector<std::string>& lines, const ServiceAddre
   return s;
 }
 
-Settings LoadSettings(const std::string& path, const ServiceAddresses& built_in, bool* full_read) {
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) bytes = ReadWholeFile(path);
-  if (!bytes) {
-    if (full_read) *full_read = false;
-    return DefaultSettings(built_in);
+SettingsLoad LoadSettingsFile(const std::string& path, const ServiceAddresses& built_in,
+                              FileSystem& fs) {
+  SettingsLoad load;
+  load.settings = DefaultSettings(built_in);
+  ReadOutcome read = fs.ReadFile(path, kMaxSettingsFileBytes);
+  if (read.kind == ReadOutcome::Kind::Unreadable) read = fs.ReadFile(path, kMaxSettingsFileBytes);
+  switch (read.kind) {
+    case ReadOutcome::Kind::Missing:
+      return load;
+    case ReadOutcome::Kind::Unreadable:
+    case ReadOutcome::Kind::TooLarge:
+      load.source = SettingsLoad::Source::Unreadable;
+      load.error = read.error;
+      return load;
+    case ReadOutcome::Kind::Read:
+      break;
   }
-  return ParseSettings(SplitLines(*bytes), built_in, full_read);
+  load.source = SettingsLoad::Source::File;
+  load.settings = ParseSettings(SplitLines(read.bytes), built_in, &load.full_read);
+  return load;
+}
+
+Settings LoadSettings(const std::string& path, const ServiceAddresses& built_in, bool* full_read) {
+  SettingsLoad load = LoadSettingsFile(path, built_in);
+  if (full_read) *full_read = load.full_read;
+  return std::move(load.settings);
 }
 
 RuleOptions ToRuleOptions(const Settings& s) {

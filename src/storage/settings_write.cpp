@@ -60,11 +60,17 @@ std::string RuleFlags(const Settings& s) {
 
 // A text field in the file's code page; a line end inside it would shift every later line.
 std::string TextLine(const std::string& utf8) {
-  std::string line = ToCp1251Lossy(utf8);
-  for (char& c : line) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  return line;
+  return OneLineText(ToCp1251Lossy(utf8));
+}
+
+// A text field whose line the reader needs at least `least` characters long (or exactly that
+// many): anything else would stop the reading there and cost every later field, so the
+// default goes in its place.
+std::string NeededLine(const std::string& utf8, std::size_t least, const std::string& fallback,
+                       bool exact = false) {
+  std::string line = TextLine(utf8);
+  const bool fits = exact ? line.size() == least : line.size() >= least;
+  return fits ? line : TextLine(fallback);
 }
 
 std::string Background(const Settings& s) {
@@ -75,6 +81,7 @@ std::string Background(const Settings& s) {
 }  // namespace
 
 std::vector<std::string> FormatSettings(const Settings& s) {
+  const Settings d;  // the defaults
   return {
       "<# General>",
       GeneralFlags(s),
@@ -85,25 +92,25 @@ std::vector<std::string> FormatSettings(const Settings& s) {
       "<# Individual>",
       RuleFlags(s),
       "<# Fonts>",
-      TextLine(s.FontLarge),
-      TextLine(s.FontSmall),
-      TextLine(s.FontSpecial1),
-      TextLine(s.FontSpecial2),
+      NeededLine(s.FontLarge, 2, d.FontLarge),
+      NeededLine(s.FontSmall, 2, d.FontSmall),
+      NeededLine(s.FontSpecial1, 2, d.FontSpecial1),
+      NeededLine(s.FontSpecial2, 2, d.FontSpecial2),
       std::to_string(s.ScaleLarge),
       std::to_string(s.ScaleSmall),
       std::to_string(s.ScaleSpecial1),
       std::to_string(s.ScaleSpecial2),
       "<# IP & Port>",
-      TextLine(s.ServerIp),
-      TextLine(s.ServerPort),
+      NeededLine(s.ServerIp, 1, d.ServerIp),
+      NeededLine(s.ServerPort, 1, d.ServerPort),
       "<# Background>",
       Background(s),
       "<# Name Of Player>",
-      TextLine(s.PlayerName),
+      NeededLine(s.PlayerName, 1, d.PlayerName),
       "<# World Top Ten>",
       TextLine(s.TopTenAddress),
       TextLine(s.PassportNick),
-      TextLine(s.PassportCountry),
+      NeededLine(s.PassportCountry, 5, d.PassportCountry, true),
       TextLine(s.PassportCity),
       TextLine(s.PassportSex),
       TextLine(s.StatsAddress),
@@ -119,7 +126,7 @@ Status SaveSettings(const std::string& path, const Settings& settings, MessagePo
   const std::string bytes = JoinCrLf(FormatSettings(settings));
   Status status = ReplaceFileAtomically(path, bytes, fs);
   if (!status.ok()) status = ReplaceFileAtomically(path, bytes, fs);
-  if (!status.ok()) port.ShowError(kCantSaveOptions, status.message());
+  if (!status.ok()) port.ShowError(PhraseKey::CantSaveOptions, status.message());
   return status;
 }
 

@@ -22,11 +22,11 @@ namespace {
 
 class RecordedMessages : public MessagePort {
  public:
-  void ShowError(std::string_view phrase, std::string_view detail) override {
-    phrases.emplace_back(phrase);
+  void ShowError(PhraseKey phrase, std::string_view detail) override {
+    phrases.push_back(phrase);
     details.emplace_back(detail);
   }
-  std::vector<std::string> phrases;
+  std::vector<PhraseKey> phrases;
   std::vector<std::string> details;
 };
 
@@ -186,7 +186,7 @@ void GifRecorderTest::UnwritableFolderIsReported() {
   QCOMPARE(recorder.Save(dir.path().toStdString()), QString());
   QFile::setPermissions(dir.path(),
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  QCOMPARE(messages.phrases, (std::vector<std::string>{kCantSaveHistory}));
+  QCOMPARE(messages.phrases, (std::vector<PhraseKey>{PhraseKey::CantSaveHistory}));
   QVERIFY(!messages.details.front().empty());
   QVERIFY(!recorder.Recording());
   // The recorder is ready for the next game.

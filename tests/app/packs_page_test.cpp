@@ -15,9 +15,10 @@
 
 #include "app/packs_page.h"
 #include "app/text.h"
+#include "net/site_files.h"
+#include "support/local_http_server.h"
 #include "packs/pack_names.h"
 #include "packs/pack_writer.h"
-#include "support/local_http_server.h"
 
 using namespace ostrel;
 using ostrel::testing::HttpReply;
@@ -72,6 +73,14 @@ struct Bench {
     return Page().findChild<QPushButton*>(QString("ButtonDownload%1").arg(n));
   }
   bool Above(const char* name) const { return QFile::exists(QDir(folders.above).filePath(name)); }
+  // Serves a pack, and the site's list of files naming it as SmallPack().
+  void Offer(const char* name, HttpReply reply) {
+    server.Serve(Path(name), std::move(reply));
+    const std::string pack = SmallPack();
+    server.Serve(
+        kManifestPath,
+        HttpReply::Body(ManifestLine({Path(name).substr(1), pack.size(), Sha256Hex(pack)})));
+  }
 
   QTemporaryDir root;
   PackFolders folders;
@@ -157,7 +166,7 @@ void PacksPageTest::TheBalloonSaysDownloadAndTheFile() {
 
 void PacksPageTest::AClickThatBringsThePackDisablesItsButton() {
   Bench b;
-  b.server.Serve(Path(kPackCardsC), HttpReply::Body(SmallPack()));
+  b.Offer(kPackCardsC, HttpReply::Body(SmallPack()));
   QSignalSpy packs(&b.Page(), &TPacksPage::PacksChanged);
   QVERIFY(b.Button(8)->isEnabled());
   // An outer override (another busy phase) is still in force afterwards: the page undoes only
@@ -178,7 +187,7 @@ void PacksPageTest::AClickThatBringsThePackDisablesItsButton() {
 
   QVERIFY(b.Above(kPackCardsC));
   QVERIFY(OpenPack(b.folders, kPackCardsC) != nullptr);
-  QCOMPARE(b.server.Requests(), std::vector<std::string>{Path(kPackCardsC)});
+  QCOMPARE(b.server.Requests(), (std::vector<std::string>{kManifestPath, Path(kPackCardsC)}));
   QCOMPARE(b.sounds, std::vector<std::string>{"WToMenK"});
   QCOMPARE(packs.count(), 1);
   QVERIFY(!b.Button(8)->isEnabled());
@@ -199,7 +208,7 @@ void PacksPageTest::AClickThatFailsLeavesNothingAndTheButtonOn() {
   };
   for (const auto& c : cases) {
     Bench b;
-    b.server.Serve(Path(kPackGraphics), c.reply);
+    b.Offer(kPackGraphics, c.reply);
     QSignalSpy packs(&b.Page(), &TPacksPage::PacksChanged);
     QSignalSpy finished(&b.Page(), &TPacksPage::DownloadFinished);
     QTest::mouseClick(b.Button(9), Qt::LeftButton);
@@ -219,7 +228,7 @@ void PacksPageTest::ClosingThePageDuringADownloadLetsItFinishQuietly() {
   Bench b;
   HttpReply slow = HttpReply::Body(SmallPack());
   slow.delay_ms = 400;
-  b.server.Serve(Path(kPackCardsC), slow);
+  b.Offer(kPackCardsC, slow);
   QTest::mouseClick(b.Button(8), Qt::LeftButton);
   QVERIFY(b.Page().Downloading());
   b.page.reset();

@@ -59,9 +59,12 @@ Scripts ScriptsOf(std::string_view text) {
   return s;
 }
 
-// Texts that stay as they are in every language: the game's own terms and a name.
-const std::vector<PhraseKey> kSameEverywhere = {PhraseKey::Ostrel, PhraseKey::Tertz,
-                                                PhraseKey::Bella, PhraseKey::MrX};
+// Texts that stay as they are in every language: the game's own terms, a name, and the fixed
+// texts of the history message and the "Top Ten" window's titles.
+const std::vector<PhraseKey> kSameEverywhere = {
+    PhraseKey::Ostrel,        PhraseKey::Tertz,           PhraseKey::Bella,
+    PhraseKey::MrX,           PhraseKey::CantSaveHistory, PhraseKey::TopTenLocalTitle,
+    PhraseKey::TopTenNetTitle};
 
 bool SameEverywhere(PhraseKey key) {
   return std::find(kSameEverywhere.begin(), kSameEverywhere.end(), key) != kSameEverywhere.end();

@@ -51,5 +51,25 @@ TEST(SimHome, GamesUpdateTheClubAndTheHistory) {
   std::filesystem::remove_all(home);
 }
 
+// Two copies on one folder would each read the club at their start and write it back after
+// every game, losing the other's games: the second is refused while the first runs, and a name
+// that would break the club file's lines is refused at the login.
+TEST(SimHome, ASecondCopyAndALineBreakInANameAreRefused) {
+  const auto home =
+      std::filesystem::temp_directory_path() / ("ostrel-sim-lock-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(home);
+  std::string error;
+  {
+    auto first = ClubRecorder::Open(home.string(), OSTREL_SHARE_DIR, &error);
+    ASSERT_TRUE(first) << error;
+    EXPECT_FALSE(ClubRecorder::Open(home.string(), OSTREL_SHARE_DIR, &error).has_value());
+    EXPECT_NE(error.find("already running"), std::string::npos) << error;
+    EXPECT_FALSE(first->Login("Evil\nName", &error));
+    EXPECT_TRUE(first->Login("Evil Name", &error)) << error;
+  }
+  EXPECT_TRUE(ClubRecorder::Open(home.string(), OSTREL_SHARE_DIR, &error).has_value()) << error;
+  std::filesystem::remove_all(home);
+}
+
 }  // namespace
 }  // namespace ostrel::sim

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 
+#include "i18n/phrases.h"
 #include "storage/champions.h"
 #include "storage/club_file.h"
 #include "storage/club_store.h"
@@ -66,9 +69,10 @@ TEST(ClubFile, LinesHaveTheirWidths) {
 }
 
 TEST(ClubFile, RatingsReadAnyOtherCharacterAsTheDecimalMark) {
-  EXPECT_DOUBLE_EQ(ParseClubRating("  1,500000"), 1.5);
-  EXPECT_DOUBLE_EQ(ParseClubRating(" -2.250000"), -2.25);
-  EXPECT_DOUBLE_EQ(ParseClubRating("  3x750000"), 3.75);
+  EXPECT_DOUBLE_EQ(ParseClubRating("  1,500000").value_or(-1), 1.5);
+  EXPECT_DOUBLE_EQ(ParseClubRating(" -2.250000").value_or(-1), -2.25);
+  EXPECT_DOUBLE_EQ(ParseClubRating("  3x750000").value_or(-1), 3.75);
+  EXPECT_DOUBLE_EQ(ParseClubRating("        12").value_or(-1), 12);
 }
 
 TEST(ClubFile, InitialFileRoundTrips) {
@@ -128,6 +132,88 @@ TEST(ClubFile, LineCountAndLineEndsAreChecked) {
   EXPECT_FALSE(ParseClubFile("").has_value());
 }
 
+// A club file whose checksums match but whose fields could not have been written by the
+// program is damaged: a games count of -1 would make the next rating divide by zero.
+struct FieldCase {
+  const char* name;
+  std::size_t column;  // 1-based column of the first changed character in line 1
+  const char* text;
+};
+
+class ClubFieldOutOfRange : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(ClubFieldOutOfRange, MakesTheFileIncorrect) {
+  ClubFile club = MakeClub({{"Anna", 1.5, 30, 120, "abc"}}, {400});
+  const FieldCase& c = GetParam();
+  club.lines[1].replace(c.column - 1, std::strlen(c.text), c.text);
+  ASSERT_EQ(club.lines[1].size(), kMemberWidth);
+  // SerializeClubFile writes fresh checksums: only the field itself is wrong.
+  EXPECT_FALSE(ParseClubFile(SerializeClubFile(club)).has_value()) << club.lines[1];
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, ClubFieldOutOfRange,
+                         ::testing::ValuesIn(std::vector<FieldCase>{
+                             {"NegativeGames", 31, "     -1"},
+                             {"GamesNotANumber", 31, "   12x4"},
+                             {"RatingAboveTheLimit", 21, "123,000000"},
+                             {"RatingBelowTheLimit", 21, "-99,990001"},
+                             {"RatingWithTwoMarks", 21, "  1,500,00"},
+                             {"RatingWithoutDigits", 21, "      ,   "},
+                             {"CycleScoreNotANumber", 39, "  12ab"},
+                             {"NoSpaceBeforeTheCycleScore", 38, "7"},
+                             {"PasswordCodeTooSmall", 45, "316"},
+                             {"PasswordCodeTooLarge", 57, "573"},
+                             {"PasswordCodeNotDigits", 48, "3 9"},
+                             {"LineFeedInTheName", 3, "\n"},
+                             {"ControlCharacterInTheName", 1, "\x01"},
+                         }),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ClubFile, FieldsAtTheEdgesOfTheirRangesAreSound) {
+  ClubFile club =
+      MakeClub({{"Anna", 99.99, 0, -99999, "\xFF\xFF"}, {"Boris", -99.99, 9999999, 999999, ""}},
+               {-99999, 999999});
+  ASSERT_TRUE(ParseClubFile(SerializeClubFile(club)).has_value());
+  // A result place still empty and one holding a result.
+  EXPECT_FALSE(BestTenResult(club, 8).has_value());
+  club.lines[8] = "Vera                 xyz ";
+  club.lines[8].resize(kResultWidth, ' ');
+  EXPECT_FALSE(ParseClubFile(SerializeClubFile(club)).has_value());
+}
+
+// Counts that reached the end of their columns stay numbers the next start can read.
+TEST(ClubUpdate, CountsAtTheEndOfTheirColumnsStayReadable) {
+  ClubFile club = MakeClub({{"Anna", 1, 9999999, 999990, "pw"}});
+  ClubGameResult result = FinishClubGame(club, PlayerAt(club, 1), 1000);
+  ASSERT_TRUE(ParseClubFile(SerializeClubFile(club)).has_value()) << club.lines[1];
+  const ClubMember anna = ReadMember(club, result.placement.seat);
+  EXPECT_EQ(anna.games, 9999999);
+  EXPECT_EQ(anna.cycle_score, 999999);
+}
+
+// No name can break the club file's lines, whichever way it comes in: the login refuses it,
+// and a writer given one anyway writes its control characters as spaces.
+TEST(ClubNames, ALineBreakInANameNeverReachesTheFile) {
+  const std::vector<std::string> names = {"Evil\nName",
+                                          "Evil\rName",
+                                          "Evil\r\n",
+                                          "\nEvil",
+                                          "Tab\tName",
+                                          "Del\x7F",
+                                          std::string("Nul\0Name", 8)};
+  for (const std::string& name : names) {
+    EXPECT_FALSE(IsAcceptableName(name)) << name;
+    EXPECT_EQ(ClubLogin(InitialClubFile(), kNewPlayerSeat, name, "", "").error,
+              LoginError::IncorrectName);
+    ClubFile club = InitialClubFile();
+    club.lines[1] = MemberLine(name, 1, 1, 0, PasswordCode("pw"));
+    club.lines[6] = ResultLine(name, 100);
+    EXPECT_TRUE(ParseClubFile(SerializeClubFile(club)).has_value()) << name;
+  }
+  EXPECT_TRUE(IsAcceptableName("Юрий Петрович"));
+  EXPECT_FALSE(IsAcceptableName(""));
+}
+
 TEST(ClubRating, NextRatingFollowsTheRuleAndIsLimited) {
   EXPECT_DOUBLE_EQ(NextRating(0, 0, 100), 5.0);
   EXPECT_DOUBLE_EQ(NextRating(3, 2.0, 100), 2.75);
@@ -141,7 +227,7 @@ TEST(ClubLogin, ChecksNameAndPasswords) {
   EXPECT_EQ(ClubLogin(club, 6, "", "x", "x").error, LoginError::IncorrectName);
   EXPECT_EQ(ClubLogin(club, 6, "Vera", "x", "y").error, LoginError::PasswordsDiffer);
   EXPECT_EQ(ClubLogin(club, 1, "Anna", "abd", "").error, LoginError::IncorrectPassword);
-  EXPECT_EQ(LoginErrorPhrase(LoginError::IncorrectPassword), "The incorrect password!");
+  EXPECT_EQ(LoginErrorPhrase(LoginError::IncorrectPassword), PhraseKey::WrongPassword);
 
   LoginResult member = ClubLogin(club, 1, "Anja", "abc", "");
   ASSERT_EQ(member.error, LoginError::None);
@@ -297,7 +383,7 @@ TEST(ClubBestTen, AnEmptyPlaceTakesAnyResult) {
 TEST(Champions, ViewOneShowsTheGameOfTheCycleAndTheScore) {
   ClubFile club = MakeClub({{"Anna", 3.456, 1234, -75, "pw"}});
   ChampionsTable table = ShowChampions(club, 1);
-  EXPECT_EQ(table.header_phrase, " The members of club    Games    Score ");
+  EXPECT_EQ(table.header, PhraseKey::ClubHeaderScore);
   EXPECT_EQ(table.rows[1].name, "Anna                ");
   EXPECT_EQ(table.rows[1].rest, "      9       -75");
   EXPECT_TRUE(table.rows[2].empty);
@@ -307,7 +393,7 @@ TEST(Champions, ViewOneShowsTheGameOfTheCycleAndTheScore) {
 TEST(Champions, ViewTwoShowsAllGamesAndTheRating) {
   ClubFile club = MakeClub({{"Anna", -3.456, 1234, -75, "pw"}, {"Boris", 0, 1, 0, ""}});
   ChampionsTable table = ShowChampions(club, 2);
-  EXPECT_EQ(table.header_phrase, " The members of club    Games   Rating ");
+  EXPECT_EQ(table.header, PhraseKey::ClubHeaderRating);
   EXPECT_EQ(table.rows[1].rest, "     1234   -3,46");
   EXPECT_EQ(table.rows[2].rest, "        1    0,00");
   EXPECT_EQ(table.rows[3].rest, "  #######  ######");
@@ -329,8 +415,8 @@ TEST(Champions, ALongNameIsShortenedWithAnEllipsis) {
 TEST(TopTen, ListsTheTenResultsWithTheFirstThreeInRed) {
   ClubFile club = MakeClub({}, {300, 200});
   TopTenTable local = TopTenList(club, false);
-  EXPECT_EQ(local.title_phrase, "WINDOWS. LOCAL GAMES WITH PC");
-  EXPECT_EQ(TopTenList(club, true).title_phrase, "WINDOWS. NET GAMES");
+  EXPECT_EQ(local.title, PhraseKey::TopTenLocalTitle);
+  EXPECT_EQ(TopTenList(club, true).title, PhraseKey::TopTenNetTitle);
   EXPECT_EQ(local.rows[1].rank, "1.");
   EXPECT_EQ(local.rows[10].rank, "10.");
   EXPECT_EQ(local.rows[1].name, "Old1                ");
@@ -364,6 +450,24 @@ TEST_F(ClubStore, VerifyReportsMissingAndDamagedFiles) {
             "The incorrect file \"/x/Ostrel4.clb\"!");
 }
 
+// A club file that cannot be read is reported as such, not as a damaged file.
+TEST_F(ClubStore, AFileThatCannotBeReadIsNotCalledIncorrect) {
+  WriteBytes(Path(), SerializeClubFile(InitialClubFile()));
+  FailingFileSystem fs(FailStep::Read);
+  ClubCheck check = VerifyClubFile(Path(), fs);
+  EXPECT_EQ(check.problem, ClubProblem::Unreadable);
+  EXPECT_FALSE(check.usable());
+  EXPECT_EQ(ClubProblemText(check.problem, "/x/Ostrel4.clb"),
+            "Can`t read the file \"/x/Ostrel4.clb\"!");
+
+  // A pipe in its place must not block the start.
+  ::unlink(Path().c_str());
+  ASSERT_EQ(::mkfifo(Path().c_str(), 0644), 0);
+  ::alarm(10);
+  EXPECT_EQ(VerifyClubFile(Path()).problem, ClubProblem::Unreadable);
+  ::alarm(0);
+}
+
 TEST_F(ClubStore, VerifyReadsTheMarksAndTheAttributes) {
   ClubFile club = InitialClubFile();
   club.lines[17].replace(0, 10, "1#####abc#");
@@ -379,10 +483,14 @@ TEST_F(ClubStore, VerifyReadsTheMarksAndTheAttributes) {
   EXPECT_EQ(read_only.problem, ClubProblem::ReadOnly);
   EXPECT_TRUE(read_only.usable());
   EXPECT_FALSE(read_only.writable);
-  auto translate = [](std::string_view english) { return "<" + std::string(english) + ">"; };
-  EXPECT_EQ(ClubProblemText(read_only.problem, "p", translate),
-            "<The file \">p<\" has incorrect attributes!\n\rThe work of the program will be "
-            "incorrect!>");
+  EXPECT_EQ(ClubProblemText(read_only.problem, "p"),
+            "The file \"p\" has incorrect attributes!\n\rThe work of the program will be "
+            "incorrect!");
+  // The message is in the current language.
+  SetLanguage(kRussian);
+  const std::string russian = ClubProblemText(read_only.problem, "p");
+  SetLanguage(kEnglish);
+  EXPECT_EQ(russian.substr(0, std::strlen("Файл \"p\"")), "Файл \"p\"");
 }
 
 TEST_F(ClubStore, AFailedWriteSaysSoAndKeepsTheOldContent) {
@@ -394,7 +502,7 @@ TEST_F(ClubStore, AFailedWriteSaysSoAndKeepsTheOldContent) {
     FailingFileSystem fs(step);
     RecordingPort port;
     EXPECT_FALSE(SaveClubFile(Path(), changed, port, fs).ok());
-    EXPECT_EQ(port.phrases, std::vector<std::string>{"Error of disk writing!"});
+    EXPECT_EQ(port.phrases, std::vector<PhraseKey>{PhraseKey::DiskWriteError});
     EXPECT_EQ(ReadBytes(Path()), old_bytes);
   }
   RecordingPort port;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -177,8 +179,52 @@ TEST_F(History, AFailedWriteSaysSoAndKeepsTheFile) {
   const std::string before = ReadBytes(FilePath(1));
   FailingFileSystem fs(FailStep::Rename);
   EXPECT_FALSE(AddHistoryLine(folder.path(), "Ostrel4", Game("Boris"), port, Clock(), fs).ok());
-  EXPECT_EQ(port.phrases, std::vector<std::string>{"Cann`t save history!"});
+  EXPECT_EQ(port.phrases, std::vector<PhraseKey>{PhraseKey::CantSaveHistory});
   EXPECT_EQ(ReadBytes(FilePath(1)), before);
+}
+
+// One failed read is not a damaged file: the 839 games it holds stay where they are, nothing
+// is renamed or written over, and the player is told the game could not be saved.
+TEST_F(History, AFileThatCannotBeReadIsLeftAsItIsAndTheFailureIsShown) {
+  std::filesystem::create_directories(folder.path());
+  const std::string full_bytes =
+      HistoryFileBytes(std::vector<std::string>(839, HistoryGameLine(Game(), kWhen, Clock())));
+  WriteBytes(FilePath(1), full_bytes);
+  FailingFileSystem fs(FailStep::Read, 1);
+  RecordingPort port;
+  EXPECT_FALSE(AddHistoryLine(folder.path(), "Ostrel4", Game("Boris"), port, Clock(), fs).ok());
+  EXPECT_EQ(port.phrases, std::vector<PhraseKey>{PhraseKey::CantSaveHistory});
+  EXPECT_EQ(ReadBytes(FilePath(1)), full_bytes);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Ostrel4_I0001.hst"});
+  // The next game, with the disk well again, goes into the same file.
+  ASSERT_TRUE(Add(Game("Vera"), port).ok());
+  EXPECT_EQ(VerifyHistoryFile(folder.path(), "Ostrel4", 1).games, 840);
+}
+
+TEST_F(History, TheListTellsWhereAFileCouldNotBeRead) {
+  std::filesystem::create_directories(folder.path());
+  const std::string one = HistoryFileBytes({HistoryGameLine(Game(), kWhen, Clock())});
+  WriteBytes(FilePath(1), one);
+  ASSERT_EQ(::mkfifo(FilePath(2).c_str(), 0644), 0);  // no regular file: cannot be read
+  std::string unreadable = "not set";
+  auto items = ListHistoryFiles(folder.path(), "Ostrel4", Clock(), &unreadable);
+  EXPECT_EQ(items.size(), 1u);
+  EXPECT_EQ(unreadable, FilePath(2));
+  ::unlink(FilePath(2).c_str());
+  WriteBytes(FilePath(2), "damaged");
+  items = ListHistoryFiles(folder.path(), "Ostrel4", Clock(), &unreadable);
+  EXPECT_EQ(items.size(), 1u);
+  EXPECT_EQ(unreadable, "");  // damaged, not unreadable
+}
+
+TEST_F(History, AFileTooLargeToBeAHistoryFileIsKeptAsideLikeADamagedOne) {
+  std::filesystem::create_directories(folder.path());
+  const std::string huge(kMaxHistoryFileBytes + 1, '#');
+  WriteBytes(FilePath(1), huge);
+  RecordingPort port;
+  ASSERT_TRUE(Add(Game("Anna"), port).ok());
+  EXPECT_EQ(ReadBytes(FilePath(1) + ".damaged-1").size(), huge.size());
+  EXPECT_EQ(VerifyHistoryFile(folder.path(), "Ostrel4", 1).games, 1);
 }
 
 TEST_F(History, TheListEndsAtTheFirstFileThatIsNotSound) {

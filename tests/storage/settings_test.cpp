@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <functional>
 
@@ -333,7 +334,7 @@ TEST(SettingsFile, TwoFailedAttemptsSayCantSaveOptionsAndKeepTheFile) {
   FailingFileSystem fs(FailStep::Write, 2);
   RecordingPort port;
   EXPECT_FALSE(SaveSettings(path, Custom(), port, fs).ok());
-  EXPECT_EQ(port.phrases, std::vector<std::string>{"Can`t save options!"});
+  EXPECT_EQ(port.phrases, std::vector<PhraseKey>{PhraseKey::CantSaveOptions});
   EXPECT_EQ(ReadBytes(path), "old");
 }
 
@@ -344,8 +345,65 @@ TEST(SettingsFile, ReadOnlyFileIsNotReplaced) {
   ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   RecordingPort port;
   EXPECT_FALSE(SaveSettings(path, Custom(), port).ok());
-  EXPECT_EQ(port.phrases, std::vector<std::string>{"Can`t save options!"});
+  EXPECT_EQ(port.phrases, std::vector<PhraseKey>{PhraseKey::CantSaveOptions});
   EXPECT_EQ(LoadSettings(path), DefaultSettings());
+}
+
+// A file that exists but cannot be read is not a missing one: the run uses the defaults, but
+// the settings in the file must survive the save at closing.
+TEST(SettingsFile, AnUnreadableFileIsToldApartAndMustNotBeSavedOver) {
+  TempFolder folder;
+  const std::string path = folder.File("Ostrel4.ini");
+  WriteBytes(path, JoinCrLf(CustomLines()));
+
+  FailingFileSystem once(FailStep::Read, 1);  // the second attempt reads it
+  SettingsLoad load = LoadSettingsFile(path, kBuiltIn, once);
+  EXPECT_EQ(load.source, SettingsLoad::Source::File);
+  EXPECT_EQ(load.settings, Custom());
+  EXPECT_TRUE(load.may_save());
+
+  FailingFileSystem twice(FailStep::Read, 2);
+  load = LoadSettingsFile(path, kBuiltIn, twice);
+  EXPECT_EQ(load.source, SettingsLoad::Source::Unreadable);
+  EXPECT_FALSE(load.may_save());
+  EXPECT_EQ(load.settings, DefaultSettings(kBuiltIn));
+  EXPECT_NE(load.error.find("Ostrel4.ini"), std::string::npos) << load.error;
+
+  load = LoadSettingsFile(folder.File("none.ini"), kBuiltIn);
+  EXPECT_EQ(load.source, SettingsLoad::Source::NoFile);
+  EXPECT_TRUE(load.may_save());
+}
+
+TEST(SettingsFile, AFileThatIsNoRegularFileIsUnreadableWithoutWaiting) {
+  TempFolder folder;
+  const std::string pipe = folder.File("Ostrel4.ini");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  ::alarm(10);  // a reader that waited for a writer would hang here
+  EXPECT_EQ(LoadSettingsFile(pipe, kBuiltIn).source, SettingsLoad::Source::Unreadable);
+  ::alarm(0);
+  const std::string zero = folder.File("zero.ini");
+  ASSERT_EQ(::symlink("/dev/zero", zero.c_str()), 0);
+  EXPECT_EQ(LoadSettingsFile(zero, kBuiltIn).source, SettingsLoad::Source::Unreadable);
+}
+
+// A text field too short for its line would stop the reading there and cost every later
+// setting; it is written as its default instead.
+TEST(SettingsFile, NoTextFieldCanCostTheFieldsAfterIt) {
+  const std::vector<std::function<void(Settings&)>> emptied = {
+      [](Settings& s) { s.FontLarge = "X"; },     [](Settings& s) { s.FontSpecial2 = ""; },
+      [](Settings& s) { s.ServerIp = ""; },       [](Settings& s) { s.ServerPort = ""; },
+      [](Settings& s) { s.PlayerName = ""; },     [](Settings& s) { s.PassportCountry = "1-1"; },
+      [](Settings& s) { s.PlayerName = "\r\n"; },
+  };
+  for (std::size_t i = 0; i < emptied.size(); ++i) {
+    Settings s = Custom();
+    emptied[i](s);
+    bool full = false;
+    const Settings back = Parse(FormatSettings(s), &full);
+    EXPECT_TRUE(full) << "case " << i;
+    EXPECT_EQ(back.GifFrameDelay, 5000) << "case " << i;
+    EXPECT_EQ(back.PassportCity, "Cairo") << "case " << i;
+  }
 }
 
 TEST(SettingsFile, RuleOptionsCarryIntoANewGame) {

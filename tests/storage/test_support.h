@@ -53,26 +53,32 @@ inline std::string ReadBytes(const std::string& path) {
 
 class RecordingPort final : public MessagePort {
  public:
-  void ShowError(std::string_view phrase, std::string_view) override {
-    phrases.emplace_back(phrase);
-  }
-  std::vector<std::string> phrases;
+  void ShowError(PhraseKey phrase, std::string_view) override { phrases.push_back(phrase); }
+  std::vector<PhraseKey> phrases;
 };
 
-enum class FailStep { None, Create, Write, Flush, Close, Rename };
+enum class FailStep { None, Create, Write, Flush, Close, Rename, Read, MakeFolders };
 
 // The real file system, except that the chosen step fails (every time, or only the first n
-// times).
+// times). A failed read is a read error of a file that exists, as a failing disk gives it.
 class FailingFileSystem final : public FileSystem {
  public:
   explicit FailingFileSystem(FailStep step, int times = 1000) : step_(step), times_(times) {}
 
-  std::optional<Handle> CreateExclusive(const std::string& path, std::string* error) override {
+  ReadOutcome ReadFile(const std::string& path, std::size_t max_bytes) override {
+    ReadOutcome outcome = real_.ReadFile(path, max_bytes);
+    if (outcome.kind != ReadOutcome::Kind::Missing && Fails(FailStep::Read)) {
+      return {ReadOutcome::Kind::Unreadable, "", "injected read failure of \"" + path + "\""};
+    }
+    return outcome;
+  }
+  std::optional<Handle> CreateExclusive(const std::string& path, std::optional<unsigned> keep_mode,
+                                        std::string* error) override {
     if (Fails(FailStep::Create)) {
       if (error) *error = "injected create failure";
       return std::nullopt;
     }
-    return real_.CreateExclusive(path, error);
+    return real_.CreateExclusive(path, keep_mode, error);
   }
   Status Write(Handle h, std::string_view bytes) override {
     if (Fails(FailStep::Write)) {
@@ -94,8 +100,17 @@ class FailingFileSystem final : public FileSystem {
                                    : real_.Rename(from, to);
   }
   Status Remove(const std::string& path) override { return real_.Remove(path); }
+  Status MakeFolders(const std::string& path) override {
+    return Fails(FailStep::MakeFolders) ? Status::Error("injected mkdir failure")
+                                        : real_.MakeFolders(path);
+  }
   bool Exists(const std::string& path) override { return real_.Exists(path); }
   bool CanWrite(const std::string& path) override { return real_.CanWrite(path); }
+  std::optional<unsigned> Mode(const std::string& path) override { return real_.Mode(path); }
+  std::optional<std::string> FollowLinks(const std::string& path, std::string* error) override {
+    return real_.FollowLinks(path, error);
+  }
+  std::vector<std::string> List(const std::string& folder) override { return real_.List(folder); }
 
  private:
   bool Fails(FailStep step) {

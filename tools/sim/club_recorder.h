@@ -7,12 +7,15 @@
 
 #include "storage/club_session.h"
 #include "storage/message_port.h"
+#include "storage/program_lock.h"
 
 namespace ostrel::sim {
 
 class ClubRecorder : public MessagePort {
  public:
-  // Prepares the folder (with the shipped club files when it has none) and opens its club.
+  // Prepares the folder (with the shipped club files when it has none), takes its lock (a
+  // folder another copy is using is refused: the two would lose each other's games) and opens
+  // its club.
   static std::optional<ClubRecorder> Open(const std::string& home, const std::string& shipped,
                                           std::string* error);
 
@@ -22,11 +25,13 @@ class ClubRecorder : public MessagePort {
   // The first failure of the last recording, empty when all went well.
   const std::string& failure() const { return failure_; }
 
-  void ShowError(std::string_view phrase, std::string_view detail) override;
+  void ShowError(PhraseKey phrase, std::string_view detail) override;
 
  private:
-  explicit ClubRecorder(ClubSession session) : session_(std::move(session)) {}
+  ClubRecorder(ProgramLock lock, ClubSession session)
+      : lock_(std::move(lock)), session_(std::move(session)) {}
 
+  ProgramLock lock_;
   std::optional<ClubSession> session_;
   std::string failure_;
 };
