@@ -60,7 +60,8 @@ int Serve(const ServerOptions& o) {
   PasswordHasher hasher(o.hash_cost, o.hashes_at_once, waiting < 0 ? 0 : waiting);
   Service service(
       store, hasher, photos, site, [] { return static_cast<std::int64_t>(std::time(nullptr)); },
-      o.registrations_per_hour);
+      o.registrations_per_hour,
+      TourConfig{o.tables_address, o.tables_base_port, false, o.tour_message});
   WorkPool pool(o.threads, 4096);
   auto handler = [&](HttpRequest request, HttpDone done) {
     auto shared = std::make_shared<HttpRequest>(std::move(request));

@@ -70,6 +70,17 @@ std::string Apply(const std::string& key, const std::string& value, ServerOption
   } else if (key == "trust-forwarded-for") {
     if (value != "yes" && value != "no") return "trust-forwarded-for: yes|no";
     o.limits.trust_forwarded_for = value == "yes";
+  } else if (key == "tables") {
+    if (!SplitHostPort(value, o.tables_address, o.tables_base_port) ||
+        o.tables_base_port > 65535 - 10) {
+      return "--tables wants ADDR:BASEPORT with BASEPORT at most 65525";
+    }
+  } else if (key == "tour-message") {
+    if (value.empty() || value.size() > 80 ||
+        value.find_first_of("$*~ \t\r\n") != std::string::npos) {
+      return "--tour-message wants 1 to 80 characters, no spaces (\"_\" shows as one) or $*~";
+    }
+    o.tour_message = value;
   } else {
     return "unknown setting: " + key;
   }
@@ -98,7 +109,7 @@ std::string ServerUsage() {
          "       [--config FILE] [--log FILE|-|none] [--threads N] [--hashes-at-once N]\n"
          "       [--hash-cost interactive|minimum] [--request-timeout-ms N]\n"
          "       [--max-connections-per-address N] [--max-connections N]\n"
-         "       [--registrations-per-hour N]\n"
+         "       [--registrations-per-hour N] [--tables ADDR:BASEPORT] [--tour-message TEXT]\n"
          "       [--trust-forwarded-for]\n"
          "URL: sqlite:PATH (default DIR/ostrel.db) or postgresql://...\n"
          "A configuration file holds the same keys as \"key = value\" lines.\n";

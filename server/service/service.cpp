@@ -45,13 +45,15 @@ std::string DefaultFrontPage() {
 }
 
 Service::Service(Store& store, PasswordHasher& hasher, PhotoStore& photos, const SiteFiles& site,
-                 std::function<std::int64_t()> clock, int registrations_per_hour)
+                 std::function<std::int64_t()> clock, int registrations_per_hour, TourConfig tour)
     : store_(store),
       hasher_(hasher),
       photos_(photos),
       site_(site),
       clock_(std::move(clock)),
-      accounts_(store, hasher, registrations_per_hour) {}
+      accounts_(store, hasher, registrations_per_hour),
+      community_(store),
+      tour_(store, accounts_.auth(), std::move(tour)) {}
 
 HttpResponse Service::Handle(const HttpRequest& request) {
   try {
@@ -122,9 +124,16 @@ HttpResponse Service::Post(const HttpRequest& request) {
     if (!reply) return Status(503, "busy");
     return HttpResponse{200, kText, std::move(*reply), ""};
   }
-  // The top ten, statistics and tournament groups have nothing yet: an empty reply, which
-  // the program reads as "no data" or a failed request.
-  return HttpResponse{200, kText, "", ""};
+  const Caller caller{request.peer, now};
+  if (*group == online::ServiceGroup::TopTen) {
+    return HttpResponse{200, kText, community_.TopTenReply(request.body, caller), ""};
+  }
+  if (*group == online::ServiceGroup::Stats) {
+    return HttpResponse{200, kText, community_.StatsReply(request.body, caller), ""};
+  }
+  auto reply = tour_.Reply(request.body, caller);
+  if (!reply) return Status(503, "busy");
+  return HttpResponse{200, kText, std::move(*reply), ""};
 }
 
 HttpResponse Service::PhotoUpload(const HttpRequest& request) {
