@@ -75,6 +75,14 @@ std::string Apply(const std::string& key, const std::string& value, ServerOption
         o.tables_base_port > 65535 - 10) {
       return "--tables wants ADDR:BASEPORT with BASEPORT at most 65525";
     }
+  } else if (key == "move-seconds") {
+    if (!ToInt(value, 1, 600, n)) return "--move-seconds wants 1 to 600";
+    o.move_seconds = static_cast<int>(n);
+  } else if (key == "game-log") {
+    o.game_log = value;
+  } else if (key == "no-tables") {
+    if (value != "yes" && value != "no") return "no-tables: yes|no";
+    o.no_tables = value == "yes";
   } else if (key == "tour-message") {
     if (value.empty() || value.size() > 80 ||
         value.find_first_of("$*~ \t\r\n") != std::string::npos) {
@@ -110,6 +118,7 @@ std::string ServerUsage() {
          "       [--hash-cost interactive|minimum] [--request-timeout-ms N]\n"
          "       [--max-connections-per-address N] [--max-connections N]\n"
          "       [--registrations-per-hour N] [--tables ADDR:BASEPORT] [--tour-message TEXT]\n"
+         "       [--move-seconds N] [--game-log DIR] [--no-tables]\n"
          "       [--trust-forwarded-for]\n"
          "URL: sqlite:PATH (default DIR/ostrel.db) or postgresql://...\n"
          "A configuration file holds the same keys as \"key = value\" lines.\n";
@@ -127,6 +136,10 @@ OptionsResult ParseServerOptions(const std::vector<std::string>& args) {
     }
     if (a == "--trust-forwarded-for") {
       flags["trust-forwarded-for"] = "yes";
+      continue;
+    }
+    if (a == "--no-tables") {
+      flags["no-tables"] = "yes";
       continue;
     }
     if (a.rfind("--", 0) != 0 || i + 1 >= args.size()) {

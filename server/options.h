@@ -26,6 +26,9 @@ struct ServerOptions {
   std::string tables_address = "127.0.0.1";  // the tournament tables: table t on base + t
   std::uint16_t tables_base_port = 25700;
   std::string tour_message = "Welcome";  // the operator's message, passport characters
+  int move_seconds = 26;                 // a player's time for each action
+  std::string game_log;                  // folder for the tables' game log; empty: none
+  bool no_tables = false;                // run the web service without the tables
 };
 
 struct OptionsResult {

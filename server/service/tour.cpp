@@ -70,7 +70,8 @@ std::optional<std::string> TourService::Handle(const online::TourTablesRequest& 
   for (int t = 0; t < online::kTourTables; ++t) {
     auto& table = tables[static_cast<std::size_t>(t)];
     table.IP = config_.address;
-    table.Port = config_.base_port + t + 1;
+    const int bound = config_.ports[static_cast<std::size_t>(t)];
+    table.Port = bound != 0 ? bound : config_.base_port + t + 1;
     for (int s = 0; s < kTourSeatCount; ++s) {
       table.Seats[static_cast<std::size_t>(s)] =
           ToClient(seats[static_cast<std::size_t>(t)][static_cast<std::size_t>(s)]);

@@ -4,6 +4,7 @@
 // two players racing for one seat exactly one gets it.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,10 +21,11 @@ namespace ostrel::server {
 inline constexpr int kInitialTourRating = 1500;
 
 struct TourConfig {
-  std::string address = "127.0.0.1";  // where the players reach the tables
-  int base_port = 25700;              // table t listens on base_port + t
-  bool running = false;               // whether the tables' game server runs in this process
-  std::string message = "Welcome";    // the operator's message for the tournament window
+  std::string address = "127.0.0.1";         // where the players reach the tables
+  int base_port = 25700;                     // table t listens on base_port + t
+  bool running = false;                      // whether the tables' game server runs in this process
+  std::string message = "Welcome";           // the operator's message for the tournament window
+  std::array<int, kTourTableCount> ports{};  // the ports really bound, when known
 };
 
 class TourService {
@@ -43,7 +45,11 @@ class TourService {
   std::optional<std::string> Handle(const online::TourPlaceRequest& r, const Caller& c);
 
   const TourConfig& config() const { return config_; }
-  void set_running(bool running) { config_.running = running; }
+  // The game server runs in this process, on these ports (tables 1-10).
+  void SetRunning(const std::array<int, kTourTableCount>& ports) {
+    config_.running = true;
+    config_.ports = ports;
+  }
 
  private:
   online::SeatResult Take(const online::TakeSeatRequest& r, const std::string& key,

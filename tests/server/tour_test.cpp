@@ -159,10 +159,14 @@ TEST_P(TourTest, TheTableListAndTheServerState) {
 
   auto state = on::ParseServerStateReply(Send(on::ServerStateRequest{}));
   EXPECT_EQ(state.State, 'X');  // no game server runs
-  tour_->set_running(true);
+  std::array<int, kTourTableCount> ports{};
+  for (int t = 0; t < kTourTableCount; ++t) ports[static_cast<std::size_t>(t)] = 40000 + t;
+  tour_->SetRunning(ports);
   state = on::ParseServerStateReply(Send(on::ServerStateRequest{}));
   EXPECT_EQ(state.State, 'Y');
   EXPECT_EQ(state.Message, "Good luck");
+  tables = on::ParseTourTables(Send(on::TourTablesRequest{}));
+  EXPECT_EQ((*tables)[9].Port, 40009);  // the ports the tables really listen on
 }
 
 TEST_P(TourTest, TournamentFiguresListsAndPlaces) {
