@@ -7,6 +7,7 @@
 #include <boost/asio/write.hpp>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <deque>
 #include <fstream>
 #include <optional>
@@ -76,6 +77,9 @@ struct TableServer::Impl : std::enable_shared_from_this<TableServer::Impl> {
   Log log;
   std::vector<std::unique_ptr<Table>> tables;
   std::thread thread;
+  std::optional<net::steady_timer> sweep;
+
+  void Sweep();
 
   void Accept(Table& t);
   void Read(const std::shared_ptr<Conn>& c);
@@ -240,6 +244,35 @@ void TableServer::Impl::Clock(Table& t) {
   });
 }
 
+void TableServer::Impl::Sweep() {
+  sweep->expires_after(std::chrono::milliseconds(options.sweep_ms));
+  sweep->async_wait([this](boost::system::error_code ec) {
+    if (ec) return;
+    const std::int64_t now = std::time(nullptr);
+    const std::int64_t wait = options.full_table_wait_seconds;
+    std::vector<int> freed;
+    store.ChangeSeats([&](TourSeats& seats) {
+      for (auto& t : tables) {
+        auto& table = seats[static_cast<std::size_t>(t->number - 1)];
+        const auto& last = table[kTourSeatCount - 1];
+        if (!last.Free() && !(t->game && t->game->Running()) && now - last.taken >= wait) {
+          FreeSeatsFrom(table, 1, true);
+          freed.push_back(t->number);
+        }
+      }
+      return 0;
+    });
+    for (int n : freed) {
+      Table& t = *tables[static_cast<std::size_t>(n - 1)];
+      Note(t, "the four players did not all come: the table is free again");
+      for (auto& c : t.seats) {
+        if (c) Close(c);
+      }
+    }
+    Sweep();
+  });
+}
+
 void TableServer::Impl::AfterStep(Table& t) {
   if (t.game && t.game->Over()) Finish(t);
 }
@@ -330,6 +363,7 @@ TableServer::~TableServer() {
         if (c) impl->Close(c);
       }
     }
+    if (impl->sweep) impl->sweep->cancel();
     impl->ioc.stop();
   });
   if (impl->thread.joinable()) impl->thread.join();
@@ -341,6 +375,8 @@ std::uint16_t TableServer::port(int table) const {
 
 void TableServer::Start() {
   for (auto& t : impl_->tables) impl_->Accept(*t);
+  impl_->sweep.emplace(impl_->ioc);
+  impl_->Sweep();
   impl_->thread = std::thread([impl = impl_] { impl->ioc.run(); });
 }
 

@@ -24,6 +24,10 @@ struct TableServerOptions {
   // Time a connection has to send its "connect" record.
   int connect_timeout_ms = 10000;
   std::string game_log_dir;  // empty: no log
+  // A full table whose four players are not all connected this long after seat 4 was taken
+  // is freed, so that a player who never comes cannot hold three others.
+  int full_table_wait_seconds = 60;
+  int sweep_ms = 5000;  // how often full tables are looked at
 };
 
 class TableServer {

@@ -12,6 +12,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <ctime>
+
 #include "lan/action_codec.h"
 #include "server/service/tour.h"
 #include "server/tables/game_table.h"
@@ -95,12 +97,15 @@ class TableServerTest : public ::testing::Test {
         row.holder_key = NickKey("Player" + std::to_string(s));
         row.nick = "Player" + std::to_string(s);
         row.peer = peer;
+        row.taken = std::time(nullptr);
       }
       return 0;
     });
   }
-  void StartServer(int move_seconds, int allowance_ms) {
+  void StartServer(int move_seconds, int allowance_ms, int full_table_wait_seconds = 60) {
     TableServerOptions o;
+    o.full_table_wait_seconds = full_table_wait_seconds;
+    o.sweep_ms = 100;
     o.base_port = 0;
     o.move_seconds = move_seconds;
     o.allowance_ms = allowance_ms;
@@ -254,6 +259,16 @@ TEST_F(TableServerTest, OnlyBookedSeatsFromTheirAddressAreAccepted) {
   Player again(server_->port(6));
   again.Send({lan::TourConnect{2}, 2});  // that seat is already connected
   EXPECT_TRUE(again.Closed());
+}
+
+TEST_F(TableServerTest, AFullTableWhosePlayersDoNotAllComeIsFreed) {
+  Book(7);
+  StartServer(26, 3000, 0);
+  Player one(server_->port(7));
+  one.Send({lan::TourConnect{1}, 1});
+  EXPECT_TRUE(one.Closed());  // within a sweep: the three others never came
+  EXPECT_TRUE(store_->ReadSeats()[6][3].Free());
+  EXPECT_TRUE(store_->ReadSeats()[6][0].Free());
 }
 
 }  // namespace
