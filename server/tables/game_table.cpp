@@ -134,8 +134,9 @@ GameTable::Received GameTable::Receive(int seat, const lan::TourRecord& record,
   r.sends = ToAll(Notice(*action, seat), seat);
   deadline_ms_ = now_ms + move_ms_;
   if (engine_.Record().Phase == kPhaseGameOver) {
-    const auto& score = engine_.Record().GameScore;
-    summary_.margin = score[2] - score[1];  // seats 1 and 2 sit at the engine's seats 4 and 2
+    // Seats 1 and 2 sit at the engine's seats 4 and 2: its difference is their margin.
+    engine_.SettleGame();
+    summary_.margin = engine_.Record().ScoreDifference;
   }
   return r;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,6 +67,10 @@ class GameTable {
   const GameSummary& Summary() const { return summary_; }
   std::int64_t Deadline() const { return deadline_ms_; }
   const TableEngine& Engine() const { return engine_; }
+  // Every fact of the engine as it happens (the game log).
+  void SetObserver(std::function<void(const Fact&)> observer) {
+    engine_.SetObserver(std::move(observer));
+  }
   // The tournament seat due to act (0 when nobody).
   int SeatToAct() const;
 

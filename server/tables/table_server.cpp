@@ -11,11 +11,14 @@
 #include <deque>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <type_traits>
 
 #include "server/service/tour.h"
 #include "server/tables/game_table.h"
+#include "sim/json_log.h"
 
 namespace ostrel::server {
 namespace {
@@ -66,6 +69,9 @@ struct Table {
   int waiting = 0;
   std::unique_ptr<GameTable> game;
   std::array<SeatRow, kTourSeatCount> players{};  // as booked when the game started
+  // The game's events in the simulator's JSON-lines form, written out when it ends.
+  std::ostringstream log_text;
+  std::unique_ptr<sim::JsonLogPort> log_port;
 };
 
 struct TableServer::Impl : std::enable_shared_from_this<TableServer::Impl> {
@@ -175,6 +181,21 @@ void TableServer::Impl::Identify(const std::shared_ptr<Conn>& c, int seat) {
   }
   t.players = store.ReadSeats()[static_cast<std::size_t>(t.number - 1)];
   t.game = std::make_unique<GameTable>(options.move_seconds * 1000LL + options.allowance_ms);
+  t.log_text.str("");
+  t.log_port = std::make_unique<sim::JsonLogPort>(&t.log_text, t.game->Engine().Record());
+  t.log_port->GameStarted(1, t.game->Engine().Options());
+  t.game->SetObserver([&t](const Fact& fact) {
+    std::visit(
+        [&t](const auto& f) {
+          using F = std::decay_t<decltype(f)>;
+          if constexpr (std::is_same_v<F, DealStartFact>) {
+            t.log_port->DealStarted();
+          } else if constexpr (std::is_constructible_v<Effect, F>) {
+            t.log_port->Show(Effect{f});
+          }
+        },
+        fact);
+  });
   Note(t, "the game begins");
   Send(t, t.game->Start(NowMs()));
   Clock(t);
@@ -311,15 +332,19 @@ void TableServer::Impl::Finish(Table& t) {
            "), margin of seats 1 and 2: " + std::to_string(sum.margin) +
            (sum.end == GameEnd::kFinished && !sum.seat1_agreed ? ", seat 1 reported another" : ""));
   if (!options.game_log_dir.empty()) {
+    if (sum.end == GameEnd::kFinished) t.log_port->Show(Effect{GameEndFact{}});
     std::ofstream out(options.game_log_dir + "/table" + std::to_string(number) + ".jsonl",
                       std::ios::app);
+    out << t.log_text.str();
     out << "{\"event\":\"tournament_game\",\"table\":" << number << ",\"end\":\""
         << (sum.end == GameEnd::kFinished ? "finished"
             : sum.end == GameEnd::kLeft   ? "left"
                                           : "time_out")
         << "\",\"culprit\":" << sum.culprit << ",\"deals\":" << sum.deals
         << ",\"margin\":" << sum.margin << "}\n";
+    if (!out) Note(t, "the game log could not be written to " + options.game_log_dir);
   }
+  t.log_port.reset();
   for (auto& c : t.seats) {
     if (!c) continue;
     c->closing = true;

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <ctime>
+#include <fstream>
 
 #include "lan/action_codec.h"
 #include "server/service/tour.h"
@@ -214,6 +215,24 @@ TEST_F(TableServerTest, FourSocketPlayersPlayAWholeGame) {
   EXPECT_EQ(one->rating > kInitialTourRating, margin > 0);
   EXPECT_TRUE(store_->ReadSeats()[1][0].Free());
   EXPECT_GT(moves, 32);
+  // The game log: the simulator's events, then the tournament's own line.
+  std::ifstream log(dir_.path() + "/table2.jsonl");
+  std::string line, last;
+  int games = 0, deals = 0, cards = 0, ends = 0;
+  while (std::getline(log, line)) {
+    games += line.find("{\"event\":\"game\"") == 0;
+    deals += line.find("{\"event\":\"deal\"") == 0;
+    cards += line.find("{\"event\":\"card\"") == 0;
+    ends += line.find("{\"event\":\"game_end\"") == 0;
+    last = line;
+  }
+  EXPECT_EQ(games, 1);
+  EXPECT_GE(deals, 1);
+  EXPECT_EQ(cards % 32, 0);
+  EXPECT_GE(cards, 32);
+  EXPECT_EQ(ends, 1);
+  EXPECT_NE(last.find("\"end\":\"finished\""), std::string::npos) << last;
+  EXPECT_NE(last.find("\"margin\":" + std::to_string(margin)), std::string::npos) << last;
 }
 
 TEST_F(TableServerTest, AKilledPlayerGivesAbortToTheOthers) {
