@@ -4,6 +4,7 @@
 #include "online/form_body.h"
 #include "online/requests.h"
 #include "server/http/multipart.h"
+#include "server/site/public_page.h"
 
 namespace ostrel::server {
 namespace {
@@ -38,12 +39,6 @@ std::string DefaultNewsPage() {
          "<body><!-- TarvoNews00000 --><h1>Ostrel news</h1><p>No news yet.</p></body></html>\n";
 }
 
-std::string DefaultFrontPage() {
-  return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Ostrel</title></head>"
-         "<body><h1>Ostrel</h1><p>The Ostrel club's service. The program talks to it; "
-         "there is nothing to do here with a browser.</p></body></html>\n";
-}
-
 Service::Service(Store& store, PasswordHasher& hasher, PhotoStore& photos, const SiteFiles& site,
                  std::function<std::int64_t()> clock, int registrations_per_hour, TourConfig tour)
     : store_(store),
@@ -76,8 +71,7 @@ HttpResponse Service::Get(const HttpRequest& request) {
   if (path == "/get_ip.php") return HttpResponse{200, kText, request.peer, ""};
   if (path == "/downloads/manifest.txt") return HttpResponse{200, kText, site_.manifest(), ""};
   if (path == "/" || path == "/index.html") {
-    if (site_.Find("index.html")) return SiteFile("index.html", kHtml);
-    return HttpResponse{200, kHtml, DefaultFrontPage(), ""};
+    return HttpResponse{200, kHtml, PublicPage(store_, PageLanguage(request.accept_language)), ""};
   }
   if (path == "/news/" || path == "/news" || path == "/news/index.html") {
     if (site_.Find("news/index.html")) return SiteFile("news/index.html", kHtml);

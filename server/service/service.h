@@ -44,8 +44,7 @@ class Service {
   TourService tour_;
 };
 
-// The built-in pages when the site folder has none of its own.
+// The built-in news page when the site folder has none of its own.
 std::string DefaultNewsPage();
-std::string DefaultFrontPage();
 
 }  // namespace ostrel::server
