@@ -12,8 +12,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <thread>
 
 #include "lan/action_codec.h"
 #include "server/service/tour.h"
@@ -153,11 +156,10 @@ std::optional<Action> LegalAction(const TableEngine& engine) {
   return std::nullopt;
 }
 
-TEST_F(TableServerTest, FourSocketPlayersPlayAWholeGame) {
-  Book(2);
-  StartServer(26, 3000);
-  lan::DealDeck deck{};
-  auto players = Seat(2, &deck);
+// Plays the game at a seated table to its end as four scripted players: the one due sends a
+// move its own engine finds legal, the three others must each get it relayed.
+void PlayGame(std::vector<std::unique_ptr<Player>>& players, lan::DealDeck deck, int& margin,
+              int& moves) {
   // The players' own view of the table: an engine numbered as the server's.
   Random unused(1);
   GameTable mirror_rules(1000);  // only for its rule options
@@ -166,7 +168,7 @@ TEST_F(TableServerTest, FourSocketPlayersPlayAWholeGame) {
   mirror.Options() = mirror_rules.Engine().Options();
   mirror.SetNextDeck(deck);
   mirror.StartGame(1, 0);
-  int moves = 0;
+  moves = 0;
   for (int step = 0; step < 3000; ++step) {
     const int phase = mirror.Record().Phase;
     if (phase == kPhaseGameOver) break;
@@ -197,14 +199,23 @@ TEST_F(TableServerTest, FourSocketPlayersPlayAWholeGame) {
   }
   ASSERT_EQ(mirror.Record().Phase, kPhaseGameOver);
   const auto& score = mirror.Record().GameScore;
-  players[0]->Send({lan::TourResult{score[2] - score[1]}, 1});
+  margin = score[2] - score[1];
+  players[0]->Send({lan::TourResult{margin}, 1});
   for (auto& p : players) {
     auto r = p->Next();
     ASSERT_TRUE(r && std::holds_alternative<lan::TourGameOver>(r->payload));
   }
+}
+
+TEST_F(TableServerTest, FourSocketPlayersPlayAWholeGame) {
+  Book(2);
+  StartServer(26, 3000);
+  lan::DealDeck deck{};
+  auto players = Seat(2, &deck);
+  int margin = 0, moves = 0;
+  PlayGame(players, deck, margin, moves);
   // The figures are the server's; the table is free again.
   for (auto& p : players) EXPECT_TRUE(p->Closed());
-  const int margin = score[2] - score[1];
   auto one = store_->ReadTourFigures("Player1");
   auto three = store_->ReadTourFigures("Player3");
   ASSERT_TRUE(one && three);
@@ -288,6 +299,38 @@ TEST_F(TableServerTest, AFullTableWhosePlayersDoNotAllComeIsFreed) {
   EXPECT_TRUE(one.Closed());  // within a sweep: the three others never came
   EXPECT_TRUE(store_->ReadSeats()[6][3].Free());
   EXPECT_TRUE(store_->ReadSeats()[6][0].Free());
+}
+
+TEST_F(TableServerTest, TenTablesPlayAtOnce) {
+  for (int t = 1; t <= kTourTableCount; ++t) Book(t);
+  StartServer(26, 3000);
+  std::vector<std::vector<std::unique_ptr<Player>>> tables;
+  std::vector<lan::DealDeck> decks(kTourTableCount);
+  const auto start = std::chrono::steady_clock::now();
+  for (int t = 1; t <= kTourTableCount; ++t) {
+    tables.push_back(Seat(t, &decks[static_cast<std::size_t>(t - 1)]));
+  }
+  std::vector<int> margins(kTourTableCount), moves(kTourTableCount);
+  std::vector<std::thread> threads;
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    threads.emplace_back([&, i] { PlayGame(tables[i], decks[i], margins[i], moves[i]); });
+  }
+  for (auto& t : threads) t.join();
+  for (auto& table : tables) {
+    for (auto& p : table) EXPECT_TRUE(p->Closed());
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  int all_moves = 0;
+  for (int m : moves) all_moves += m;
+  std::printf("ten tables: %d relayed moves in %.2f s\n", all_moves, seconds);
+  // Every game counted once for each of the players who sat at all ten tables.
+  auto one = store_->ReadTourFigures("Player1");
+  ASSERT_TRUE(one);
+  EXPECT_EQ(one->kon, kTourTableCount);
+  int total = 0;
+  for (int m : margins) total += m;
+  EXPECT_EQ(one->score, total);
 }
 
 }  // namespace
