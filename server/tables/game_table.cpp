@@ -94,6 +94,10 @@ GameTable::Received GameTable::Receive(int seat, const lan::TourRecord& record,
   Received r;
   if (!Running() || seat < 1 || seat > kTableSeats) return Refuse(seat, "no game runs");
   if (const auto* chat = std::get_if<lan::TourChat>(&record.payload)) {
+    if (now_ms - last_chat_ms_[seat] < kChatIntervalMs) {
+      return Refuse(seat, "chat faster than one record a second");
+    }
+    last_chat_ms_[seat] = now_ms;
     r.sends = ToAll(Notice(*chat, seat), seat);
     return r;
   }

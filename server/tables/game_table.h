@@ -21,6 +21,8 @@ namespace ostrel::server {
 inline constexpr int kTableSeats = 4;
 // Refused records a connection may send in one game before it is closed as leaving.
 inline constexpr int kMaxRefused = 8;
+// A seat's chat records are relayed at most one in this time; faster ones are refused.
+inline constexpr std::int64_t kChatIntervalMs = 1000;
 
 struct TableSend {
   int seat = 0;  // tournament seat 1-4
@@ -86,6 +88,9 @@ class GameTable {
   bool started_ = false;
   std::int64_t deadline_ms_ = 0;
   int refused_[kTableSeats + 1] = {};
+  // When each seat's last chat was relayed; long ago at the start.
+  std::int64_t last_chat_ms_[kTableSeats + 1] = {
+      -kChatIntervalMs, -kChatIntervalMs, -kChatIntervalMs, -kChatIntervalMs, -kChatIntervalMs};
   GameSummary summary_;
 };
 

@@ -26,7 +26,8 @@ namespace {
 namespace net = boost::asio;
 using tcp = net::ip::tcp;
 
-constexpr int kMaxWaitingPerTable = 8;  // connections that have not yet named their seat
+constexpr int kMaxWaitingPerTable = 8;    // connections that have not yet named their seat
+constexpr std::size_t kMaxQueued = 1024;  // records waiting to be written to one player
 constexpr auto kClockTick = std::chrono::milliseconds(200);
 
 std::int64_t NowMs() {
@@ -205,6 +206,11 @@ void TableServer::Impl::Send(Table& t, const std::vector<TableSend>& sends) {
   for (const auto& s : sends) {
     auto& c = t.seats[static_cast<std::size_t>(s.seat)];
     if (!c || c->closed) continue;
+    if (c->out.size() >= kMaxQueued) {  // a player who does not read: dropped as leaving
+      Note(t, "seat " + std::to_string(s.seat) + " does not read, closed");
+      Lost(std::shared_ptr<Conn>(c));  // a copy: Lost resets the table's pointer
+      continue;
+    }
     c->out.push_back(s.bytes);
     Write(c);
   }

@@ -101,6 +101,11 @@ TEST_F(GameTableTest, RefusedMovesChangeNothingAndAPersistentSenderIsClosed) {
   }
   EXPECT_EQ(table_.Engine().Record().Phase, before);
   EXPECT_EQ(table_.SeatToAct(), due);
+  // Chat is relayed to the three others, at most once a second per seat.
+  const lan::TourRecord chat{lan::TourChat{"hello"}, due};
+  EXPECT_EQ(table_.Receive(due, chat, now_).sends.size(), 3u);
+  EXPECT_TRUE(table_.Receive(due, chat, now_ + kChatIntervalMs - 1).refused);
+  EXPECT_EQ(table_.Receive(due, chat, now_ + kChatIntervalMs).sends.size(), 3u);
   // Only seat 1 asks for a next deal or reports the result.
   EXPECT_TRUE(table_.Receive(2, {lan::TourNextDeal{}, 2}, now_).refused);
   EXPECT_TRUE(table_.Receive(1, {lan::TourResult{12}, 1}, now_).refused);
