@@ -10,6 +10,7 @@
 #include "server/http/work_pool.h"
 #include "server/options.h"
 #include "server/service/service.h"
+#include "server/tables/table_server.h"
 
 namespace {
 
@@ -60,7 +61,23 @@ int Serve(const ServerOptions& o) {
   PasswordHasher hasher(o.hash_cost, o.hashes_at_once, waiting < 0 ? 0 : waiting);
   Service service(
       store, hasher, photos, site, [] { return static_cast<std::int64_t>(std::time(nullptr)); },
-      o.registrations_per_hour);
+      o.registrations_per_hour,
+      TourConfig{o.tables_address, o.tables_base_port, false, o.tour_message});
+  std::unique_ptr<TableServer> tables;
+  if (!o.no_tables) {
+    TableServerOptions to;
+    to.address = o.tables_address;
+    to.base_port = o.tables_base_port;
+    to.move_seconds = o.move_seconds;
+    to.game_log_dir = o.game_log;
+    tables = std::make_unique<TableServer>(store, to,
+                                           [&log](const std::string& line) { log.Write(line); });
+    tables->Start();
+    std::array<int, kTourTableCount> ports{};
+    for (int t = 1; t <= kTourTableCount; ++t)
+      ports[static_cast<std::size_t>(t - 1)] = tables->port(t);
+    service.tour().SetRunning(ports);
+  }
   WorkPool pool(o.threads, 4096);
   auto handler = [&](HttpRequest request, HttpDone done) {
     auto shared = std::make_shared<HttpRequest>(std::move(request));

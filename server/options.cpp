@@ -70,6 +70,25 @@ std::string Apply(const std::string& key, const std::string& value, ServerOption
   } else if (key == "trust-forwarded-for") {
     if (value != "yes" && value != "no") return "trust-forwarded-for: yes|no";
     o.limits.trust_forwarded_for = value == "yes";
+  } else if (key == "tables") {
+    if (!SplitHostPort(value, o.tables_address, o.tables_base_port) ||
+        o.tables_base_port > 65535 - 10) {
+      return "--tables wants ADDR:BASEPORT with BASEPORT at most 65525";
+    }
+  } else if (key == "move-seconds") {
+    if (!ToInt(value, 1, 600, n)) return "--move-seconds wants 1 to 600";
+    o.move_seconds = static_cast<int>(n);
+  } else if (key == "game-log") {
+    o.game_log = value;
+  } else if (key == "no-tables") {
+    if (value != "yes" && value != "no") return "no-tables: yes|no";
+    o.no_tables = value == "yes";
+  } else if (key == "tour-message") {
+    if (value.empty() || value.size() > 80 ||
+        value.find_first_of("$*~ \t\r\n") != std::string::npos) {
+      return "--tour-message wants 1 to 80 characters, no spaces (\"_\" shows as one) or $*~";
+    }
+    o.tour_message = value;
   } else {
     return "unknown setting: " + key;
   }
@@ -98,7 +117,8 @@ std::string ServerUsage() {
          "       [--config FILE] [--log FILE|-|none] [--threads N] [--hashes-at-once N]\n"
          "       [--hash-cost interactive|minimum] [--request-timeout-ms N]\n"
          "       [--max-connections-per-address N] [--max-connections N]\n"
-         "       [--registrations-per-hour N]\n"
+         "       [--registrations-per-hour N] [--tables ADDR:BASEPORT] [--tour-message TEXT]\n"
+         "       [--move-seconds N] [--game-log DIR] [--no-tables]\n"
          "       [--trust-forwarded-for]\n"
          "URL: sqlite:PATH (default DIR/ostrel.db) or postgresql://...\n"
          "A configuration file holds the same keys as \"key = value\" lines.\n";
@@ -116,6 +136,10 @@ OptionsResult ParseServerOptions(const std::vector<std::string>& args) {
     }
     if (a == "--trust-forwarded-for") {
       flags["trust-forwarded-for"] = "yes";
+      continue;
+    }
+    if (a == "--no-tables") {
+      flags["no-tables"] = "yes";
       continue;
     }
     if (a.rfind("--", 0) != 0 || i + 1 >= args.size()) {

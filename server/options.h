@@ -23,6 +23,12 @@ struct ServerOptions {
   HashCost hash_cost = HashCost::kInteractive;
   int registrations_per_hour = 50;  // from one address
   HttpLimits limits;
+  std::string tables_address = "127.0.0.1";  // the tournament tables: table t on base + t
+  std::uint16_t tables_base_port = 25700;
+  std::string tour_message = "Welcome";  // the operator's message, passport characters
+  int move_seconds = 26;                 // a player's time for each action
+  std::string game_log;                  // folder for the tables' game log; empty: none
+  bool no_tables = false;                // run the web service without the tables
 };
 
 struct OptionsResult {

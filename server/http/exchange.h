@@ -12,6 +12,7 @@ struct HttpRequest {
   std::string method;  // "GET", "POST" ...
   std::string target;  // the path and query as sent
   std::string content_type;
+  std::string accept_language;  // the browser's languages, for the public pages
   std::string body;
   std::string peer;  // the caller's address as text
 };

@@ -133,6 +133,7 @@ class Session : public std::enable_shared_from_this<Session> {
     out.method = std::string(req.method_string());
     out.target = std::string(req.target());
     out.content_type = std::string(req[http::field::content_type]);
+    out.accept_language = std::string(req[http::field::accept_language]).substr(0, 200);
     out.body = std::move(req.body());
     out.peer = address_;
     if (limits().trust_forwarded_for && IsLoopback()) {

@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "online/replies.h"
+#include "server/service/community.h"
 #include "server/service/rated_rules.h"
 
 namespace ostrel::server {
@@ -168,8 +169,14 @@ AccountReply AccountService::Handle(const online::RatedRecordReadRequest& r, con
 AccountReply AccountService::Handle(const online::RatedRecordSaveRequest& r, const Caller& c) {
   if (!KnownPrefix(r.Prefix)) return online::BuildRefusedReply();
   if (auto refused = Gate(r.Nick, r.Pw, c)) return *refused;
-  bool saved = store_.UpdateRated(
-      r.Nick, r.Prefix, [&](const RatedRow& stored) { return NextRatedRecord(stored, r.Game); });
+  std::optional<int> closed_cycle;
+  bool saved = store_.UpdateRated(r.Nick, r.Prefix, [&](const RatedRow& stored) {
+    auto next = NextRatedRecord(stored, r.Game);
+    if (next) closed_cycle = ClosedCycleScore(stored, *next);
+    return next;
+  });
+  // A closed cycle goes to the club accounts' world top ten list.
+  if (saved && closed_cycle) WriteClubResult(store_, r.Nick, *closed_cycle, c.now);
   return online::BuildOkReply(saved);
 }
 

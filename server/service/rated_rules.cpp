@@ -32,12 +32,16 @@ std::optional<RatedRow> Start(const RatedRow& stored, const online::TTarvoGame& 
   return next;
 }
 
+// The score difference of the game whose end gives `rating` over the started record.
+double ExactDifference(const RatedRow& stored, double rating) {
+  const double k = stored.kon;
+  return k * (rating - k / kCycleGames) - (k * (stored.rating - k / kCycleGames) + kAbandonPenalty);
+}
+
 std::optional<RatedRow> Finish(const RatedRow& stored, const online::TTarvoGame& sent) {
   if (!stored.open || stored.kon < 1 || sent.Kon != stored.kon) return std::nullopt;
-  const double k = stored.kon;
   // The difference the sent rating stands for, then the rating recomputed from it.
-  const double exact = k * (sent.Rating - k / kCycleGames) -
-                       (k * (stored.rating - k / kCycleGames) + kAbandonPenalty);
+  const double exact = ExactDifference(stored, sent.Rating);
   if (!std::isfinite(exact) || std::fabs(exact) > kMaxGameDifference + 1) return std::nullopt;
   const int d = static_cast<int>(std::lround(exact));
   if (std::abs(d) > kMaxGameDifference) return std::nullopt;
@@ -86,6 +90,11 @@ std::optional<RatedRow> NextRatedRecord(const RatedRow& stored, const online::TT
   if (sent.R1 != stored.r1 || sent.R2 != stored.r2) return std::nullopt;
   if (stored.kon < INT_MAX - 1 && sent.Kon == stored.kon + 1) return Start(stored, sent);
   return Finish(stored, sent);
+}
+
+std::optional<int> ClosedCycleScore(const RatedRow& stored, const RatedRow& next) {
+  if (!stored.open || next.open || next.sessions != stored.sessions + 1) return std::nullopt;
+  return stored.open_score + static_cast<int>(std::lround(ExactDifference(stored, next.rating)));
 }
 
 }  // namespace ostrel::server

@@ -27,4 +27,8 @@ double FinalRating(int games, double provisional_rating, int difference);
 // refused.
 std::optional<RatedRow> NextRatedRecord(const RatedRow& stored, const online::TTarvoGame& sent);
 
+// The score of the cycle that the accepted save `next` closed over `stored`, or nullopt when
+// it closed none.
+std::optional<int> ClosedCycleScore(const RatedRow& stored, const RatedRow& next);
+
 }  // namespace ostrel::server

@@ -4,6 +4,7 @@
 #include "online/form_body.h"
 #include "online/requests.h"
 #include "server/http/multipart.h"
+#include "server/site/public_page.h"
 
 namespace ostrel::server {
 namespace {
@@ -38,20 +39,16 @@ std::string DefaultNewsPage() {
          "<body><!-- TarvoNews00000 --><h1>Ostrel news</h1><p>No news yet.</p></body></html>\n";
 }
 
-std::string DefaultFrontPage() {
-  return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Ostrel</title></head>"
-         "<body><h1>Ostrel</h1><p>The Ostrel club's service. The program talks to it; "
-         "there is nothing to do here with a browser.</p></body></html>\n";
-}
-
 Service::Service(Store& store, PasswordHasher& hasher, PhotoStore& photos, const SiteFiles& site,
-                 std::function<std::int64_t()> clock, int registrations_per_hour)
+                 std::function<std::int64_t()> clock, int registrations_per_hour, TourConfig tour)
     : store_(store),
       hasher_(hasher),
       photos_(photos),
       site_(site),
       clock_(std::move(clock)),
-      accounts_(store, hasher, registrations_per_hour) {}
+      accounts_(store, hasher, registrations_per_hour),
+      community_(store),
+      tour_(store, accounts_.auth(), std::move(tour)) {}
 
 HttpResponse Service::Handle(const HttpRequest& request) {
   try {
@@ -74,8 +71,7 @@ HttpResponse Service::Get(const HttpRequest& request) {
   if (path == "/get_ip.php") return HttpResponse{200, kText, request.peer, ""};
   if (path == "/downloads/manifest.txt") return HttpResponse{200, kText, site_.manifest(), ""};
   if (path == "/" || path == "/index.html") {
-    if (site_.Find("index.html")) return SiteFile("index.html", kHtml);
-    return HttpResponse{200, kHtml, DefaultFrontPage(), ""};
+    return HttpResponse{200, kHtml, PublicPage(store_, PageLanguage(request.accept_language)), ""};
   }
   if (path == "/news/" || path == "/news" || path == "/news/index.html") {
     if (site_.Find("news/index.html")) return SiteFile("news/index.html", kHtml);
@@ -122,9 +118,16 @@ HttpResponse Service::Post(const HttpRequest& request) {
     if (!reply) return Status(503, "busy");
     return HttpResponse{200, kText, std::move(*reply), ""};
   }
-  // The top ten, statistics and tournament groups have nothing yet: an empty reply, which
-  // the program reads as "no data" or a failed request.
-  return HttpResponse{200, kText, "", ""};
+  const Caller caller{request.peer, now};
+  if (*group == online::ServiceGroup::TopTen) {
+    return HttpResponse{200, kText, community_.TopTenReply(request.body, caller), ""};
+  }
+  if (*group == online::ServiceGroup::Stats) {
+    return HttpResponse{200, kText, community_.StatsReply(request.body, caller), ""};
+  }
+  auto reply = tour_.Reply(request.body, caller);
+  if (!reply) return Status(503, "busy");
+  return HttpResponse{200, kText, std::move(*reply), ""};
 }
 
 HttpResponse Service::PhotoUpload(const HttpRequest& request) {

@@ -9,6 +9,8 @@
 
 #include "server/http/exchange.h"
 #include "server/service/account.h"
+#include "server/service/community.h"
+#include "server/service/tour.h"
 #include "server/site/photos.h"
 #include "server/site/site_files.h"
 
@@ -18,9 +20,12 @@ class Service {
  public:
   // `site` may be empty (no --site-files): the site's addresses then answer 404.
   Service(Store& store, PasswordHasher& hasher, PhotoStore& photos, const SiteFiles& site,
-          std::function<std::int64_t()> clock, int registrations_per_hour = kRegistrationsPerHour);
+          std::function<std::int64_t()> clock, int registrations_per_hour = kRegistrationsPerHour,
+          TourConfig tour = {});
 
   HttpResponse Handle(const HttpRequest& request);
+
+  TourService& tour() { return tour_; }
 
  private:
   HttpResponse Get(const HttpRequest& request);
@@ -35,10 +40,11 @@ class Service {
   const SiteFiles& site_;
   std::function<std::int64_t()> clock_;
   AccountService accounts_;
+  CommunityService community_;
+  TourService tour_;
 };
 
-// The built-in pages when the site folder has none of its own.
+// The built-in news page when the site folder has none of its own.
 std::string DefaultNewsPage();
-std::string DefaultFrontPage();
 
 }  // namespace ostrel::server

@@ -5,6 +5,7 @@
 #include <soci/sqlite3/soci-sqlite3.h>
 
 #include "server/store/schema.h"
+#include "server/store/store_tx.h"
 
 namespace ostrel::server {
 namespace {
@@ -26,32 +27,6 @@ std::string NickKey(std::string_view nick) {
   }
   return key;
 }
-
-// A transaction that rolls back unless committed. On SQLite a writing transaction takes the
-// write lock at its start (BEGIN IMMEDIATE), so two writers wait for each other under the busy
-// time-out instead of failing when one of them upgrades a read.
-class Store::Tx {
- public:
-  Tx(soci::session& sql, bool postgres) : sql_(sql) {
-    sql_ << (postgres ? "BEGIN" : "BEGIN IMMEDIATE");
-  }
-  ~Tx() {
-    if (done_) return;
-    try {
-      sql_ << "ROLLBACK";
-    } catch (...) {
-      // The connection is broken; the database drops the transaction by itself.
-    }
-  }
-  void Commit() {
-    sql_ << "COMMIT";
-    done_ = true;
-  }
-
- private:
-  soci::session& sql_;
-  bool done_ = false;
-};
 
 Store::Store(const std::string& url, int connections) : size_(connections < 1 ? 1 : connections) {
   postgres_ = StartsWith(url, "postgresql://") || StartsWith(url, "postgres://");

@@ -47,6 +47,45 @@ struct RatingLine {
   double rating = 0;
 };
 
+// A line of a world top ten list, or a chat message (score = its number).
+struct TopTenRow {
+  int gid = 0;
+  int score = 0;
+  std::string nick, country, city, r07 = "#", r08 = "#", r09 = "#", r10 = "#";
+  int place = 0;  // filled by the reads
+};
+
+// The statistics of one game: starts, unique starts, likes, the last like's nick and the
+// twelve result counters.
+struct StatsRow {
+  long long stat1 = 0, stat2 = 0, stat3 = 0;
+  std::string stat4 = "#";
+  std::array<long long, 12> x{};
+};
+
+inline constexpr int kTourTableCount = 10;
+inline constexpr int kTourSeatCount = 4;
+
+// A seat of a tournament table; holder_key is empty for a free seat.
+struct SeatRow {
+  std::string holder_key;
+  std::string nick = "X";
+  int score = 0, kon = 0, rating = 0;
+  std::string country = "X", city = "X", sex = "X", ip = "X";
+  std::string peer;        // the address the seat was taken from
+  std::int64_t taken = 0;  // unix seconds
+  bool Free() const { return holder_key.empty(); }
+  friend bool operator==(const SeatRow&, const SeatRow&) = default;
+};
+using TourSeats = std::array<std::array<SeatRow, kTourSeatCount>, kTourTableCount>;
+
+struct TourFigures {
+  std::string nick;  // as registered
+  int score = 0, kon = 0, rating = 0;
+  std::string country, city;  // the account's short country name and city
+};
+enum class TourColumn { kScore, kRating, kKon };
+
 // The state that decides whether a password may be tried for an account.
 struct LoginState {
   std::string nick;  // as registered
@@ -97,6 +136,44 @@ class Store {
   std::vector<RatingLine> RatingList(std::string_view prefix, int count);
   // 1 + the number of records with at least one game rated above `rating`.
   int RatingPlace(std::string_view prefix, double rating);
+
+  // ---- World top ten and chat (store_lists.cpp)
+
+  // Adds a line and returns its place: 1 + the lines of the list above it (a tie goes after
+  // the older lines).
+  int AddTopTen(const TopTenRow& row, std::int64_t now);
+  // Adds a chat message under the number after the newest one (the sender's number is not
+  // used), keeps only the newest `keep` messages, and returns the number.
+  int AddChatMessage(TopTenRow row, std::int64_t now, int keep);
+  // Best score first, ties oldest first (the chat: newest first), with their places.
+  std::vector<TopTenRow> TopTen(int gid, int count);
+  int TopTenSize(int gid);
+  // Up to `count` lines around the best line of the nick (and city when not empty), with
+  // their places; empty when the nick has none.
+  std::vector<TopTenRow> TopTenNear(int gid, std::string_view nick, std::string_view city,
+                                    int count);
+  // The place of the newest line of the nick with that score, if there is one.
+  std::optional<int> PlaceOfLine(int gid, std::string_view nick, int score);
+
+  // ---- Statistics (store_lists.cpp)
+
+  StatsRow ReadStats(int gid);
+  // Adds the counts of `add` (stat4 replaces the last like's nick unless empty).
+  void AddStats(int gid, const StatsRow& add);
+
+  // ---- Tournament (store_tour.cpp)
+
+  TourSeats ReadSeats();
+  // Reads every seat under a write lock, lets `change` alter them and stores the seats it
+  // changed, in one transaction; returns what `change` returns.
+  int ChangeSeats(const std::function<int(TourSeats&)>& change);
+  std::optional<TourFigures> ReadTourFigures(std::string_view nick);
+  // Sets an account's figures (creating them); false when there is no such account.
+  bool SaveTourFigures(std::string_view nick, int score, int kon, int rating);
+  // Best first among the players with at least one game; ties by nick.
+  std::vector<TourFigures> TourTop(TourColumn by, int count);
+  // 1 + the players with at least one game above `value`.
+  int TourPlace(TourColumn by, int value);
 
  private:
   class Tx;

@@ -143,7 +143,6 @@ class TForm1 : public QWidget {
   TableSession* session_ = nullptr;
   QTimer timer1_;
   bool in_game_ = false;
-  bool settings_may_save_ = true;  // false while the file holds settings this run could not read
   HistoryChoice history_choice_;
 
   QMenu* popup_;

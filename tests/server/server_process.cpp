@@ -38,6 +38,9 @@ ServerProcess::ServerProcess(const std::string& binary, const std::vector<std::s
   all.insert(all.end(), args.begin(), args.end());
   all.push_back("--http");
   all.push_back("127.0.0.1:0");
+  // Each table on a free port, so that servers started side by side never collide.
+  all.push_back("--tables");
+  all.push_back("127.0.0.1:0");
   pid_ = fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {

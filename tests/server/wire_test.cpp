@@ -112,11 +112,28 @@ TEST_P(WireTest, FixedAddressesAnswer) {
   EXPECT_EQ(testing::HttpCall(port, "GET", "/healthz").status, 200);
   auto news = testing::HttpCall(port, "GET", "/news/");
   EXPECT_NE(news.body.find("TarvoNews"), std::string::npos);
+  // Each group answers its own requests and gives the empty reply to anything else.
   for (const char* group : {"/service/top10", "/service/stats", "/service/tour"}) {
-    auto r = testing::Post(port, group, "gid=65");
+    auto r = testing::Post(port, group, "nick=Anna&label0=0");
     EXPECT_EQ(r.status, 200) << group;
     EXPECT_EQ(r.body, "") << group;
   }
+  auto size = testing::Post(port, "/service/top10", "rgid=65");
+  auto entries = online::ParseNumberReply(size.body);
+  ASSERT_TRUE(entries.ok()) << size.body;
+  EXPECT_EQ(*entries, 0);
+  auto stats = testing::Post(port, "/service/stats", "gid=65");
+  EXPECT_TRUE(online::ParseStats(stats.body).ok()) << stats.body;
+  auto tables = testing::Post(port, "/service/tour", "readtable410=65&gid=65");
+  auto parsed = online::ParseTourTables(tables.body);
+  ASSERT_TRUE(parsed.ok()) << tables.body;
+  // The game server runs: the tables' own ports (free ones in this test) are listed.
+  EXPECT_NE((*parsed)[9].Port, 0);
+  EXPECT_NE((*parsed)[9].Port, (*parsed)[0].Port);
+  EXPECT_EQ(online::ParseServerStateReply(
+                testing::Post(port, "/service/tour", "serverinforead=0&gid=65").body)
+                .State,
+            'Y');
   auto manifest = testing::HttpCall(port, "GET", "/downloads/manifest.txt");
   EXPECT_EQ(manifest.body, SiteFiles(site_).manifest());
   auto pack = testing::HttpCall(port, "GET", "/downloads/progr/cards/TarvoCards1.dll");

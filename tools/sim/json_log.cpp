@@ -74,13 +74,13 @@ void JsonLogPort::GameStarted(int game_number, const RuleOptions& options) {
 }
 
 void JsonLogPort::DealStarted() {
-  const GameRecord& r = game_->Record();
+  const GameRecord& r = Record();
   Line("{\"event\":\"deal\",\"deal\":" + std::to_string(r.DealNumber) + ",\"first_hand\":" +
        std::to_string(r.FirstHand) + ",\"deck\":" + CardArray(r.Deck, 1, kDeckSize) + "}");
 }
 
 void JsonLogPort::Show(const Effect& effect) {
-  const GameRecord& r = game_->Record();
+  const GameRecord& r = Record();
   if (const auto* bid = std::get_if<BidFact>(&effect)) {
     std::string answer = !bid->play ? "pass" : (bid->round == 1 ? "play" : "name");
     std::string line = "{\"event\":\"bid\",\"round\":" + std::to_string(bid->round) +

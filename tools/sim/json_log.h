@@ -12,6 +12,8 @@ namespace ostrel::sim {
 class JsonLogPort : public TablePort {
  public:
   JsonLogPort(std::ostream* out, const Game* game) : out_(out), game_(game) {}
+  // For a table engine without a Game (the tournament server): the record it plays on.
+  JsonLogPort(std::ostream* out, const GameRecord& record) : out_(out), record_(&record) {}
   void SetGame(const Game* game) { game_ = game; }
   void Show(const Effect& effect) override;
 
@@ -20,8 +22,10 @@ class JsonLogPort : public TablePort {
 
  private:
   void Line(const std::string& json);
+  const GameRecord& Record() const { return game_ ? game_->Record() : *record_; }
   std::ostream* out_;
-  const Game* game_;
+  const Game* game_ = nullptr;
+  const GameRecord* record_ = nullptr;
 };
 
 std::string JsonString(const std::string& utf8);
