@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/account/passport_window.h"
+
 #include "app/window_messages.h"
 #include "i18n/phrases.h"
 
@@ -102,6 +104,11 @@ TForm1::TForm1(AppContext context, QWidget* parent)
 
   title_ = new TitleScreen(this);
   menu_ = new MenuScreen(this);
+  account_ = new AccountIndicator(context_.site, FromUtf8(context_.program_folder), menu_);
+  account_->move(8, 8);
+  connect(account_, &AccountIndicator::AccountChanged, menu_, qOverload<>(&QWidget::update));
+  // Tests run without a service; the real program signs in from the user file.
+  if (!context_.instant) account_->StartUpSignIn();
   table_ = new TableScreen(*sounds_, this);
   menu_->hide();
   SongButtonsSetup song_setup;
@@ -226,6 +233,13 @@ void TForm1::BuildPopupMenu() {
   chat_ = popup_->addAction(T("Chat"));
   chat_->setObjectName("MChat");
   connect(chat_, &QAction::triggered, this, not_yet("Chat"));
+  QAction* passport = popup_->addAction(T("Passport"));
+  passport->setObjectName("MPassport");
+  connect(passport, &QAction::triggered, this, [this] {
+    PassportWindow window(settings_, this);
+    RunDialog(window);
+    SaveSettingsNow();
+  });
   quit_->setEnabled(false);
   gen_count_->setEnabled(false);
   change_name_->setEnabled(false);

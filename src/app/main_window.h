@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/account/account_indicator.h"
 #include "app/gif_recorder.h"
 #include "app/history_window.h"
 #include "app/menu_screen.h"
@@ -58,6 +59,7 @@ class TForm1 : public QWidget {
   enum class Screen { Title, Menu, Table };
   Screen CurrentScreen() const { return screen_; }
   TitleScreen* Title() { return title_; }
+  AccountIndicator* Account() { return account_; }
   MenuScreen* Menu() { return menu_; }
   TableScreen* Table() { return table_; }
   GifRecorder& Recorder() { return *gif_; }
@@ -139,6 +141,7 @@ class TForm1 : public QWidget {
 
   TitleScreen* title_;
   MenuScreen* menu_;
+  AccountIndicator* account_ = nullptr;
   TableScreen* table_;
   TableSession* session_ = nullptr;
   QTimer timer1_;

@@ -102,6 +102,16 @@ std::string NoProxyList() {
   return list;
 }
 
+// What one transfer sends: a GET unless it has a body or parts.
+struct Transfer {
+  std::string url;
+  long timeout_ms = 10000;
+  std::string user_agent = "Ostrel";
+  const std::string* post_body = nullptr;
+  std::string content_type;
+  const std::vector<MultipartPart>* parts = nullptr;
+};
+
 struct Outcome {
   CURLcode code = CURLE_OK;
   long status = 0;
@@ -109,7 +119,32 @@ struct Outcome {
   curl_off_t content_length = -1;
 };
 
-Outcome Perform(const std::string& url, int timeout_seconds, Sink& sink) {
+// The body of a POST; curl keeps pointers to what is set here until the transfer ends.
+bool SetBody(CURL* c, const Transfer& t, curl_slist*& headers, curl_mime*& mime) {
+  if (t.post_body) {
+    curl_easy_setopt(c, CURLOPT_POST, 1L);
+    curl_easy_setopt(c, CURLOPT_POSTFIELDS, t.post_body->data());
+    curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(t.post_body->size()));
+    headers = curl_slist_append(headers, ("Content-Type: " + t.content_type).c_str());
+  } else if (t.parts) {
+    mime = curl_mime_init(c);
+    if (!mime) return false;
+    for (const MultipartPart& part : *t.parts) {
+      curl_mimepart* field = curl_mime_addpart(mime);
+      curl_mime_name(field, part.name.c_str());
+      curl_mime_data(field, part.data.data(), part.data.size());
+      if (!part.file_name.empty()) curl_mime_filename(field, part.file_name.c_str());
+      if (!part.content_type.empty()) curl_mime_type(field, part.content_type.c_str());
+    }
+    curl_easy_setopt(c, CURLOPT_MIMEPOST, mime);
+  }
+  // No "Expect: 100-continue" round trip before a larger body.
+  headers = curl_slist_append(headers, "Expect:");
+  curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers);
+  return true;
+}
+
+Outcome Perform(const Transfer& t, Sink& sink) {
   Outcome out;
   std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
   if (!curl) {
@@ -118,21 +153,36 @@ Outcome Perform(const std::string& url, int timeout_seconds, Sink& sink) {
   }
   CURL* c = curl.get();
   sink.curl = c;
-  const long timeout = std::max(1, timeout_seconds);
+  curl_slist* headers = nullptr;
+  curl_mime* mime = nullptr;
+  struct Release {
+    curl_slist*& headers;
+    curl_mime*& mime;
+    ~Release() {
+      curl_slist_free_all(headers);
+      curl_mime_free(mime);
+    }
+  } release{headers, mime};
+  if (!SetBody(c, t, headers, mime)) {
+    out.code = CURLE_OUT_OF_MEMORY;
+    return out;
+  }
+  const long timeout_ms = std::max(1L, t.timeout_ms);
+  const long timeout = std::max(1L, (timeout_ms + 999) / 1000);
   const std::string no_proxy = NoProxyList();
-  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(c, CURLOPT_URL, t.url.c_str());
   curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
   curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);  // signals would reach other threads
-  curl_easy_setopt(c, CURLOPT_TIMEOUT, timeout);
+  curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, timeout_ms);
   curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, std::min<long>(timeout, kConnectSeconds));
   curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, kLowSpeedBytes);
   curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, std::min<long>(timeout, kLowSpeedSeconds));
   curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.cap));
   curl_easy_setopt(c, CURLOPT_NOPROXY, no_proxy.c_str());
-  curl_easy_setopt(c, CURLOPT_USERAGENT, "Ostrel");
+  curl_easy_setopt(c, CURLOPT_USERAGENT, t.user_agent.c_str());
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, OnData);
   curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
   out.code = curl_easy_perform(c);
@@ -199,14 +249,14 @@ bool Unreachable(CURLcode code) {
 }
 
 // The error of a transfer, or empty when the whole 200 answer arrived.
-std::string Check(const std::string& url, int timeout_seconds, Sink& sink, long& status,
-                  bool* unreachable = nullptr) {
-  std::string error = UrlError(url);
+std::string Check(const Transfer& t, Sink& sink, long& status, bool* unreachable = nullptr) {
+  std::string error = UrlError(t.url);
   if (!error.empty() || !CurlReady(error)) return error;
-  const Outcome out = Perform(url, timeout_seconds, sink);
+  const Outcome out = Perform(t, sink);
   status = out.status;
   if (unreachable) *unreachable = Unreachable(out.code);
-  if (out.code != CURLE_OK) return Describe(out.code, out.os_errno, sink, timeout_seconds);
+  if (out.code != CURLE_OK)
+    return Describe(out.code, out.os_errno, sink, static_cast<int>((t.timeout_ms + 999) / 1000));
   if (out.status != 200) return "HTTP " + std::to_string(out.status);
   // curl already reports a connection closed before Content-Length; this also holds if it
   // ever did not.
@@ -256,10 +306,56 @@ HttpResult HttpGet(const std::string& url, int timeout_seconds) {
   Sink sink;
   sink.body = &result.body;
   sink.cap = kHttpGetMaxBody;
-  result.error = Check(url, timeout_seconds, sink, result.status, &result.unreachable);
+  Transfer t;
+  t.url = url;
+  t.timeout_ms = std::max(1, timeout_seconds) * 1000L;
+  result.error = Check(t, sink, result.status, &result.unreachable);
   result.ok = result.error.empty();
   if (!result.ok) result.body.clear();
   return result;
+}
+
+namespace {
+
+HttpResult Fetch(const Transfer& t) {
+  HttpResult result;
+  Sink sink;
+  sink.body = &result.body;
+  sink.cap = kHttpGetMaxBody;
+  result.error = Check(t, sink, result.status);
+  result.ok = result.error.empty();
+  if (!result.ok) result.body.clear();
+  return result;
+}
+
+}  // namespace
+
+HttpResult HttpPost(const HttpPostRequest& request) {
+  Transfer t;
+  t.url = request.url;
+  t.timeout_ms = request.timeout_ms;
+  t.user_agent = request.user_agent;
+  t.post_body = &request.body;
+  t.content_type = request.content_type;
+  return Fetch(t);
+}
+
+HttpResult HttpPostMultipart(const std::string& url, const std::vector<MultipartPart>& parts,
+                             const std::string& user_agent, int timeout_ms) {
+  Transfer t;
+  t.url = url;
+  t.timeout_ms = timeout_ms;
+  t.user_agent = user_agent;
+  t.parts = &parts;
+  return Fetch(t);
+}
+
+HttpResult HttpGetAs(const std::string& url, const std::string& user_agent, int timeout_ms) {
+  Transfer t;
+  t.url = url;
+  t.timeout_ms = timeout_ms;
+  t.user_agent = user_agent;
+  return Fetch(t);
 }
 
 DownloadResult HttpDownloadFile(const std::string& url, const std::string& target_path,
@@ -284,7 +380,10 @@ DownloadResult HttpDownloadFile(const std::string& url, const std::string& targe
     }
   } cleanup{temp};
   long status = 0;
-  result.error = Check(url, timeout_seconds, sink, status);
+  Transfer t;
+  t.url = url;
+  t.timeout_ms = std::max(1, timeout_seconds) * 1000L;
+  result.error = Check(t, sink, status, &result.unreachable);
   const std::string closed = CloseFlushed(sink.fd);
   if (result.error.empty()) result.error = closed;
   if (result.error.empty() && verify && !verify(temp)) result.error = "the file was refused";

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ostrel {
 
@@ -43,6 +44,32 @@ DownloadResult HttpDownloadFile(
     const std::string& url, const std::string& target_path, int timeout_seconds = 60,
     const std::function<bool(const std::string& temp_path)>& verify = {},
     std::uint64_t max_bytes = kHttpDownloadMaxBytes);
+
+// A POST for the web service: the body as given, its Content-Type, a User-Agent and a time-out
+// in milliseconds for the whole exchange. ok only for status 200; the answer is kept in body
+// (at most kHttpGetMaxBody bytes).
+struct HttpPostRequest {
+  std::string url;
+  std::string content_type;
+  std::string body;
+  std::string user_agent = "Ostrel";
+  int timeout_ms = 10000;
+};
+HttpResult HttpPost(const HttpPostRequest& request);
+
+// A multipart/form-data POST: every part a name and its bytes; a part with a file name is sent
+// as a file of that name and content type.
+struct MultipartPart {
+  std::string name;
+  std::string data;
+  std::string file_name;     // empty: a plain field
+  std::string content_type;  // for a file part
+};
+HttpResult HttpPostMultipart(const std::string& url, const std::vector<MultipartPart>& parts,
+                             const std::string& user_agent, int timeout_ms);
+
+// A GET with a User-Agent and a time-out in milliseconds (otherwise as HttpGet).
+HttpResult HttpGetAs(const std::string& url, const std::string& user_agent, int timeout_ms);
 
 // Whether the address starts with http:// or https:// (in any case) and has a host after it.
 bool IsHttpUrl(const std::string& url);
