@@ -72,6 +72,8 @@ void LanSession::Join(const QHostAddress& address, quint16 port, std::string_vie
   auto connection = std::make_unique<Connection>();
   connection->seat = 1;
   auto* socket = new QTcpSocket(this);
+  // Messages are a few bytes each way in turn: waiting to fill segments only slows the game.
+  socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   connection->socket = socket;
   Connection* c = connection.get();
   connections_.push_back(std::move(connection));
@@ -203,6 +205,7 @@ void LanSession::OnNewConnection() {
       continue;
     }
     socket->setParent(this);  // it outlives the listener while it closes
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     auto connection = std::make_unique<Connection>();
     connection->socket = socket;
     Connection* c = connection.get();
@@ -240,7 +243,8 @@ void LanSession::OnDisconnected(Connection* connection) {
 // A seated player left (or the host went away): the game cannot go on without them.
 void LanSession::EndByLeaving() {
   const bool running = GameRunning();
-  if (seat_ == 1 && running) {
+  // The others cannot go on without that seat either, in a game or between two.
+  if (seat_ == 1) {
     for (auto& c : connections_) {
       if (c->seat >= 2) Write(*c, std::string(kAbort));
     }
@@ -393,13 +397,9 @@ void LanSession::HandleOnClient(const std::string& frame, const LanMessage& mess
   } else if (const auto* chat = std::get_if<ChatLine>(&message)) {
     emit ChatReceived(chat->seat, QByteArray::fromStdString(chat->text));
   } else if (std::holds_alternative<Abort>(message)) {
-    const bool running = GameRunning();
+    // The host ends the network game: a player has left it.
     Close();
-    if (running) {
-      emit Interrupted();
-    } else {
-      emit PeerLeft();
-    }
+    emit Interrupted();
   } else {
     Report(nullptr, "the host sent a " + MessageKind(message));
   }

@@ -81,8 +81,8 @@ class LanSession : public QObject, public OutgoingPort {
   void ChatReceived(int seat, const QByteArray& text);
   void MessageApplied();                // an action was applied to the table
   void Refused(const QString& report);  // something a connection may not do was refused
-  void Interrupted();                   // a player left a running game, or the host aborted it
-  void PeerLeft();                      // a connection ended while no game was running
+  void Interrupted();  // a player left, or the host sent "abort": the game ends here
+  void PeerLeft();     // a connection ended while no game was running
   void ConnectionFailed(const QString& reason);  // client: no host there
 
  private:
