@@ -247,6 +247,16 @@ def run(opts, sim, work):
                                    capture_output=True, text=True, timeout=TIMEOUT)
             expect(check.returncode == 0, check.stdout + check.stderr)
             games = games or check.stdout
+        # The checker must notice a copy that took another network seat than its own.
+        with open(logs[1], encoding="utf-8") as f:
+            text = f.read()
+        seat = json.loads(text.split("\n")[1])["network_seat"]
+        bad = os.path.join(work, "bad.jsonl")
+        with open(bad, "w", encoding="utf-8") as f:
+            f.write(text.replace(f'"network_seat":{seat}', f'"network_seat":{seat % 4 + 1}', 1))
+        check = subprocess.run([sys.executable, os.path.join(HERE, "check_log.py"), bad],
+                               capture_output=True, text=True, timeout=TIMEOUT)
+        expect(check.returncode != 0, "the checker took a log with a wrong network seat")
         reference = canonical(logs[0])
         expect(sum(1 for e in reference if e[0] == "game") == opts.games, "the host's games")
         for log in logs[1:]:
