@@ -7,6 +7,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "app/net_entry.h"
 #include "app/text.h"
 #include "table/cards_button.h"
 
@@ -72,6 +73,16 @@ TFormPassword::TFormPassword(bool new_player, const QString& name, Check check, 
   setMinimumWidth(340);
 }
 
+void TFormPassword::UseNetworkLayout(NetworkEntryPanel* panel) {
+  network_ = panel;
+  panel->setParent(this);
+  // Under the name and password rows, above the message and the buttons.
+  static_cast<QVBoxLayout*>(layout())->insertWidget(1, panel);
+  name_->setMaxLength(4);
+  name_->setText(name_->text().left(4));
+  resize(435, 455);
+}
+
 QString TFormPassword::Name() const {
   QString name = name_->text();
   for (QChar& c : name) {
@@ -91,6 +102,13 @@ void TFormPassword::TryAccept() {
   if (!error.isEmpty()) {
     message_->setText(error);
     return;
+  }
+  if (network_ != nullptr) {
+    QString problem;
+    if (network_->Check(&problem).problem != lan::EntryProblem::kNone) {
+      message_->setText(problem);
+      return;
+    }
   }
   accept();
 }

@@ -14,6 +14,7 @@ class QLineEdit;
 namespace ostrel {
 
 class TTarvoCardsButton;
+class NetworkEntryPanel;
 
 class TFormPassword : public QDialog {
   Q_OBJECT
@@ -31,6 +32,10 @@ class TFormPassword : public QDialog {
   QLineEdit* RepetitionEdit() { return repetition_; }
   TTarvoCardsButton* OkButton() { return ok_; }
   QString Message() const;
+  // The network layout: the panel (owned by the dialog from now on) goes under the password
+  // fields, the name takes at most four characters, and OK checks the address and port too.
+  void UseNetworkLayout(NetworkEntryPanel* panel);
+  NetworkEntryPanel* Network() { return network_; }
 
  private:
   void TryAccept();
@@ -41,6 +46,7 @@ class TFormPassword : public QDialog {
   QLineEdit* repetition_;
   QLabel* message_;
   TTarvoCardsButton* ok_;
+  NetworkEntryPanel* network_ = nullptr;
 };
 
 }  // namespace ostrel

@@ -34,6 +34,7 @@ using namespace ostrel;
 using namespace ostrel::testing;
 
 void PackShots(const QString& pack_folder);
+void LanShots();
 
 QString g_out;
 
@@ -402,6 +403,10 @@ int main(int argc, char** argv) {
   QDir().mkpath(g_out);
   if (argc > 3 && mode == "--packs") {
     PackShots(QString::fromLocal8Bit(argv[3]));
+    return 0;
+  }
+  if (mode == "--lan") {
+    LanShots();
     return 0;
   }
   if (argc > 3 && mode == "--size") {

@@ -28,6 +28,15 @@ def seat_after(seat, k):
     return (seat - 1 + k) % 4 + 1
 
 
+# A networked copy numbers the seats from its own place: the first hand and the packets of the
+# deal turn with it (place 1 is the host, which deals).
+PLACE_SHIFT = {1: 0, 2: 2, 3: 3, 4: 1}
+
+
+def seat_at_place(seat, place):
+    return seat_after(seat, PLACE_SHIFT[place])
+
+
 def team(seat):
     return 1 if seat % 2 == 1 else 2
 
@@ -161,6 +170,19 @@ class Checker:
     def game(self):
         g = self.next("game")
         self.games += 1
+        self.place = None
+        if self.peek() == "lan":
+            lan = self.next("lan")
+            self.place = lan["network_seat"]
+            expect(self.place in (1, 2, 3, 4), "network seat")
+            names = lan["names"]
+            expect(sorted(names) == ["1", "2", "3", "4"] and all(len(n) == 4 for n in names.values()),
+                   "four names of four characters")
+            expect(names["4"] != "PC  ", "this copy's player sits at 4")
+            # Two people play as partners (positions 2 and 4) against two computer seats, or
+            # four people play.
+            people = [p for p in "123" if names[p] != "PC  "]
+            expect(people in (["2"], ["1", "2", "3"]), f"the people at the table: {names}")
         score = {1: 0, 2: 0}
         while True:
             self.deal(g, score)
@@ -176,8 +198,13 @@ class Checker:
         deck = d["deck"]
         expect(len(set(deck)) == 32 and all(c[0] in RANKS and c[1] in SUITS for c in deck), "deck")
         first = d["first_hand"]
-        expect(first == (g["game_number"] + d["deal"]) % 4 + 1, "first hand")
-        hands = {4: deck[0:6], 2: deck[6:12], 1: deck[12:18], 3: deck[18:24]}
+        if self.place is None:
+            expect(first == (g["game_number"] + d["deal"]) % 4 + 1, "first hand")
+            packets = (4, 2, 1, 3)
+        else:
+            expect(first == seat_at_place(d["deal"] % 4 + 1, self.place), "first hand")
+            packets = tuple(seat_at_place(s, self.place) for s in (4, 2, 1, 3))
+        hands = {packets[k]: deck[6 * k:6 * k + 6] for k in range(4)}
         turned_up = deck[31]
         declarer, trump = self.bidding(first, hands, turned_up)
         if declarer is None:

@@ -19,6 +19,8 @@ class JsonLogPort : public TablePort {
 
   void GameStarted(int game_number, const RuleOptions& options);
   void DealStarted();
+  // One event written as given (a complete JSON object).
+  void Raw(const std::string& json) { Line(json); }
 
  private:
   void Line(const std::string& json);

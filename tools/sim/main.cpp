@@ -11,6 +11,7 @@
 #include "sim/club_recorder.h"
 #include "sim/duplicate.h"
 #include "sim/json_log.h"
+#include "sim/lan_peer.h"
 #include "sim/sim_driver.h"
 #include "sim/sim_options.h"
 #include "sim/sim_players.h"
@@ -123,6 +124,17 @@ int RunAll(const SimOptions& o) {
   }
 
   JsonLogPort log(out, nullptr);
+  if (o.Lan()) {
+    const int code = RunLanPeer(o, log);
+    if (file.is_open()) {
+      file.flush();
+      if (!file) {
+        std::cerr << "ostrel-sim: writing the log " << o.log_file << " failed\n";
+        return 1;
+      }
+    }
+    return code;
+  }
   RunCounts counts;
   Run run{o, log, decks, counts, club ? &*club : nullptr};
   DuplicateTally tally;

@@ -25,7 +25,9 @@ std::string SimUsage() {
   return "usage: ostrel-sim [--games N] [--seed S] [--target 301|501] [--bella-first-hand-only]\n"
          "                  [--no-trump-required] [--play random|greedy|ai]\n"
          "                  [--teams POLICY,POLICY] [--duplicate] [--deck-file F] [--log FILE]\n"
-         "                  [--home DIR] [--player NAME]\n";
+         "                  [--home DIR] [--player NAME]\n"
+         "       ostrel-sim --lan-host PORT [--lan-players 2|4] [--name NAME] [--games N] ...\n"
+         "       ostrel-sim --lan-join HOST:PORT [--name NAME] [--play POLICY] [--log FILE]\n";
 }
 
 ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
@@ -51,7 +53,8 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
       o.trump_required = false;
     } else if (a == "--games" || a == "--seed" || a == "--target" || a == "--play" ||
                a == "--teams" || a == "--deck-file" || a == "--log" || a == "--home" ||
-               a == "--player") {
+               a == "--player" || a == "--lan-host" || a == "--lan-players" || a == "--lan-join" ||
+               a == "--name") {
       const std::string* v = value();
       if (!v) return fail(a + " needs a value");
       if (a == "--games") {
@@ -78,6 +81,25 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
         o.deck_file = *v;
       } else if (a == "--log") {
         o.log_file = *v;
+      } else if (a == "--lan-host") {
+        if (!ParseNumber(*v, o.lan_host) || o.lan_host < 0 || o.lan_host > 65535) {
+          return fail("--lan-host wants a port from 0 to 65535");
+        }
+      } else if (a == "--lan-players") {
+        if (!ParseNumber(*v, o.lan_players) || (o.lan_players != 2 && o.lan_players != 4)) {
+          return fail("--lan-players is 2 or 4");
+        }
+      } else if (a == "--lan-join") {
+        const auto colon = v->rfind(':');
+        if (colon == std::string::npos || colon == 0 ||
+            !ParseNumber(v->substr(colon + 1), o.lan_join_port) || o.lan_join_port < 1 ||
+            o.lan_join_port > 65535) {
+          return fail("--lan-join wants HOST:PORT");
+        }
+        o.lan_join_host = v->substr(0, colon);
+      } else if (a == "--name") {
+        if (v->empty()) return fail("--name wants a name");
+        o.lan_name = *v;
       } else if (a == "--home") {
         o.home = *v;
       } else {
@@ -87,6 +109,12 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
     } else {
       return fail("unknown option " + a);
     }
+  }
+  if (o.lan_host >= 0 && !o.lan_join_host.empty()) {
+    return fail("--lan-host and --lan-join exclude each other");
+  }
+  if (o.Lan() && (o.duplicate || !o.deck_file.empty() || !o.home.empty())) {
+    return fail("a LAN game takes no --duplicate, --deck-file or --home");
   }
   result.options = o;
   return result;

@@ -22,6 +22,14 @@ struct SimOptions {
   std::string log_file;
   std::string home;
   std::string player = "SimPlayer";
+  // A LAN game: the host's port (0 picks a free one; -1 no hosting), the people it waits
+  // for, or the host to join; the name this copy plays under.
+  int lan_host = -1;
+  int lan_players = 2;
+  std::string lan_join_host;
+  int lan_join_port = 0;
+  std::string lan_name = "Sim";
+  bool Lan() const { return lan_host >= 0 || !lan_join_host.empty(); }
 };
 
 // Either the options or a message saying what is wrong with the command line.
