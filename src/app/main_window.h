@@ -88,6 +88,9 @@ class TForm1 : public QWidget {
   class Messages;
 
   void BuildPopupMenu();
+  void SetUpMedia();
+  ComputerPlayers* SetUpPlayers(std::uint64_t seed);
+  void CreateScreens(ComputerPlayers& players, std::uint64_t seed);
   void LeaveTitle();
   void ShowMenu();
   void ShowTable();
@@ -117,6 +120,10 @@ class TForm1 : public QWidget {
   void UpdateSongButtons();
   void SpeakCardAt(QPoint pos);
   TableScale CurrentScale() const;
+  // The window takes the size of the scale, centred on its screen, or the full screen.
+  void PlaceWindow(const TableScale& scale);
+  void SetUpFullScreenKey();
+  void ToggleFullScreen();
 
   AppContext context_;
   Settings settings_;
@@ -124,6 +131,7 @@ class TForm1 : public QWidget {
   bool started_well_ = true;
   QString start_error_;
   Screen screen_ = Screen::Title;
+  int windowed_size_ = 1;  // the size F11 returns to from the full screen
 
   std::unique_ptr<MediaSounds> own_sounds_;
   std::unique_ptr<MusicPlayer> music_;
