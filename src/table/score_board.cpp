@@ -174,13 +174,14 @@ void PaintScoreTab(QPainter& p, const Rect& r, const TableScale& t, const FontRo
     }
   }
   if (!tab.team.isEmpty()) {
-    // The partnership's name, between the hand or star and the deal's points.
-    const QRect room(Scale(t, 44), Scale(t, 52), Scale(t, 56), Scale(t, 31));
+    // The partnership's name, small in the corner of the totals field, clear of the hand
+    // and the star below and of the total in the middle.
+    const QRect room(Scale(t, 15), Scale(t, 13), Scale(t, 36), Scale(t, 13));
     const FittedText name =
-        FitText(RoleFont(fonts, FontRole::Decor, Scale(t, 17), true), tab.team, room.width());
+        FitText(RoleFont(fonts, FontRole::Decor, Scale(t, 12), true), tab.team, room.width());
     p.setFont(name.font);
     p.setPen(QColor(90, 50, 20));
-    p.drawText(room, Qt::AlignCenter, name.text);
+    p.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, name.text);
   }
   p.setFont(RoleFont(fonts, FontRole::Decor, Scale(t, 30)));
   p.setPen(tab.game_over ? WinColour(0x0000FF) : WinColour(0xFF00FF).darker(115));
