@@ -9,6 +9,39 @@ namespace ostrel {
 
 namespace {
 constexpr GifByteType kUnchanged = 255;
+// The red, green and blue planes of an RGB888 picture, row by row.
+void SplitChannels(const QImage& rgb, std::vector<GifByteType>& r, std::vector<GifByteType>& g,
+                   std::vector<GifByteType>& b) {
+  const int w = rgb.width();
+  for (int y = 0; y < rgb.height(); ++y) {
+    const uchar* line = rgb.constScanLine(y);
+    for (int x = 0; x < w; ++x) {
+      const std::size_t i =
+          static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
+      r[i] = line[3 * x];
+      g[i] = line[3 * x + 1];
+      b[i] = line[3 * x + 2];
+    }
+  }
+}
+
+// Pixels equal in both pictures take the "as before" index.
+void MarkUnchanged(const QImage& now_area, const QImage& old_area,
+                   std::vector<GifByteType>& index) {
+  const int w = now_area.width();
+  for (int y = 0; y < now_area.height(); ++y) {
+    const uchar* now = now_area.constScanLine(y);
+    const uchar* was = old_area.constScanLine(y);
+    for (int x = 0; x < w; ++x) {
+      if (now[3 * x] == was[3 * x] && now[3 * x + 1] == was[3 * x + 1] &&
+          now[3 * x + 2] == was[3 * x + 2]) {
+        index[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
+              static_cast<std::size_t>(x)] = kUnchanged;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 GifStream::GifStream(int width, int height)
@@ -78,16 +111,7 @@ bool GifStream::AddFrame(const QImage& frame, int delay_ms, const QImage& previo
   const int h = rgb.height();
   const std::size_t n = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
   std::vector<GifByteType> r(n), g(n), b(n), index(n);
-  for (int y = 0; y < h; ++y) {
-    const uchar* line = rgb.constScanLine(y);
-    for (int x = 0; x < w; ++x) {
-      const std::size_t i =
-          static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
-      r[i] = line[3 * x];
-      g[i] = line[3 * x + 1];
-      b[i] = line[3 * x + 2];
-    }
-  }
+  SplitChannels(rgb, r, g, b);
   // The last index is kept for "as before": pixels the previous frame already shows are left
   // to it, so that the new palette does not repaint the unchanged felt in other colours.
   const bool partial = !before.isNull() && area != full.rect();
@@ -97,20 +121,7 @@ bool GifStream::AddFrame(const QImage& frame, int delay_ms, const QImage& previo
                         g.data(), b.data(), index.data(), palette.data()) == GIF_ERROR) {
     return Fail("quantize", E_GIF_ERR_NOT_ENOUGH_MEM);
   }
-  if (partial) {
-    const QImage old_area = before.copy(area);
-    for (int y = 0; y < h; ++y) {
-      const uchar* now = rgb.constScanLine(y);
-      const uchar* was = old_area.constScanLine(y);
-      for (int x = 0; x < w; ++x) {
-        if (now[3 * x] == was[3 * x] && now[3 * x + 1] == was[3 * x + 1] &&
-            now[3 * x + 2] == was[3 * x + 2]) {
-          index[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
-                static_cast<std::size_t>(x)] = kUnchanged;
-        }
-      }
-    }
-  }
+  if (partial) MarkUnchanged(rgb, before.copy(area), index);
   ColorMapObject* map = GifMakeMapObject(256, palette.data());
   if (map == nullptr) return Fail("palette", E_GIF_ERR_NOT_ENOUGH_MEM);
 

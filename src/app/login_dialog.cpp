@@ -69,6 +69,7 @@ TFormPassword::TFormPassword(bool new_player, const QString& name, Check check, 
   connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
   connect(name_, &QLineEdit::returnPressed, this, &TFormPassword::TryAccept);
   connect(password_, &QLineEdit::returnPressed, this, &TFormPassword::TryAccept);
+  connect(repetition_, &QLineEdit::returnPressed, this, &TFormPassword::TryAccept);
   (name.trimmed().isEmpty() ? name_ : password_)->setFocus();
   setMinimumWidth(340);
 }

@@ -19,6 +19,7 @@
 #include "app/game_info_balloon.h"
 #include "app/login_dialog.h"
 #include "app/options_window.h"
+#include "app/qt_translations.h"
 #include "app/small_windows.h"
 #include "app/text.h"
 #include "game/cp1251.h"
@@ -60,6 +61,43 @@ TForm1::TForm1(AppContext context, QWidget* parent)
                         "\"!\n" + T(PhraseKey::OptionsNotSaved)));
     });
   }
+  SetUpMedia();
+  const std::uint64_t seed =
+      context_.seed != 0 ? context_.seed : QRandomGenerator::system()->generate64();
+  ComputerPlayers* players = SetUpPlayers(seed);
+  pictures_ = std::make_unique<WindowPictures>(
+      context_.packs ? *context_.packs : ExecutablePackFolders(), seed ^ 0x5DEECE66DULL);
+  messages_ = std::make_unique<Messages>(this);
+
+  SetLanguage(settings_.Language);
+  InstallQtTranslations(settings_.Language);
+  std::string error;
+  club_ = ClubSession::Open(context_.program_folder, settings_.Multiplayer, &error);
+  if (!club_) {
+    started_well_ = false;
+    start_error_ = FromUtf8(error);
+  }
+
+  CreateScreens(*players, seed);
+  setWindowTitle(T("Ostrel-Quartet"));
+  setFixedSize(kDesignWidth, kDesignHeight);
+  title_->setGeometry(0, 0, kDesignWidth, kDesignHeight);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(192, 192, 192));
+  setPalette(pal);
+  BuildPopupMenu();
+  SetUpFullScreenKey();
+
+  ConnectMenu();
+  ConnectTable();
+  connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  timer1_.setInterval(20);
+  timer1_.start();
+  title_->setFocus();
+  Music(true);
+}
+
+void TForm1::SetUpMedia() {
   if (context_.sounds != nullptr) {
     sounds_ = context_.sounds;
   } else {
@@ -79,8 +117,10 @@ TForm1::TForm1(AppContext context, QWidget* parent)
     // The piece starts again when it ends, only on the title screen and in the menu.
     music_->SetLoopCondition([this] { return settings_.MusicOn && screen_ != Screen::Table; });
   }
-  const std::uint64_t seed =
-      context_.seed != 0 ? context_.seed : QRandomGenerator::system()->generate64();
+}
+
+// The players of the other seats: the context's, or the program's own.
+ComputerPlayers* TForm1::SetUpPlayers(std::uint64_t seed) {
   ComputerPlayers* players = context_.players;
   if (players == nullptr) {
     auto ai = std::make_unique<AiPlayers>(Random(seed ^ 0x9E3779B97F4A7C15ULL));
@@ -90,18 +130,10 @@ TForm1::TForm1(AppContext context, QWidget* parent)
     players = ai.get();
     own_players_ = std::move(ai);
   }
-  pictures_ = std::make_unique<WindowPictures>(
-      context_.packs ? *context_.packs : ExecutablePackFolders(), seed ^ 0x5DEECE66DULL);
-  messages_ = std::make_unique<Messages>(this);
+  return players;
+}
 
-  SetLanguage(settings_.Language);
-  std::string error;
-  club_ = ClubSession::Open(context_.program_folder, settings_.Multiplayer, &error);
-  if (!club_) {
-    started_well_ = false;
-    start_error_ = FromUtf8(error);
-  }
-
+void TForm1::CreateScreens(ComputerPlayers& players, std::uint64_t seed) {
   title_ = new TitleScreen(this);
   menu_ = new MenuScreen(this);
   account_ = new AccountIndicator(context_.site, FromUtf8(context_.program_folder), menu_);
@@ -121,25 +153,9 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   songs_ = new SongButtons(this, std::move(song_setup));
   table_->hide();
   session_ = new TableSession(
-      *table_, *players, seed, [this] { return table_->Busy(); }, this);
+      *table_, players, seed, [this] { return table_->Busy(); }, this);
   if (context_.table_tick_ms > 0) session_->SetTickOverride(context_.table_tick_ms);
   if (context_.instant) table_->SetTimeScale(0);
-
-  setWindowTitle(T("Ostrel-Quartet"));
-  setFixedSize(kDesignWidth, kDesignHeight);
-  title_->setGeometry(0, 0, kDesignWidth, kDesignHeight);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 192));
-  setPalette(pal);
-  BuildPopupMenu();
-
-  ConnectMenu();
-  ConnectTable();
-  connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
-  timer1_.setInterval(20);
-  timer1_.start();
-  title_->setFocus();
-  Music(true);
 }
 
 void TForm1::ConnectMenu() {
@@ -208,6 +224,7 @@ void TForm1::BuildPopupMenu() {
   const auto add = [this](const char* name, const char* caption, auto slot) {
     QAction* a = popup_->addAction(T(caption));
     a->setObjectName(QString::fromLatin1(name));
+    a->setProperty("phrase", QByteArray(caption));
     connect(a, &QAction::triggered, this, slot);
     return a;
   };
@@ -229,9 +246,11 @@ void TForm1::BuildPopupMenu() {
   };
   radio_ = popup_->addAction(T("Radio"));
   radio_->setObjectName("MRadio");
+  radio_->setProperty("phrase", QByteArray("Radio"));
   connect(radio_, &QAction::triggered, this, not_yet("Radio"));
   chat_ = popup_->addAction(T("Chat"));
   chat_->setObjectName("MChat");
+  chat_->setProperty("phrase", QByteArray("Chat"));
   connect(chat_, &QAction::triggered, this, not_yet("Chat"));
   QAction* passport = popup_->addAction(T("Passport"));
   passport->setObjectName("MPassport");
@@ -248,21 +267,21 @@ void TForm1::BuildPopupMenu() {
 }
 
 TableScale TForm1::CurrentScale() const {
-  QSize screen(kDesignWidth, kDesignHeight);
-  if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry().size();
-  return ScaleForWindowSize(settings_.WindowSize, screen.width(), screen.height());
+  // The full screen covers the whole screen that shows the window, bars and panels included.
+  QSize room(kDesignWidth, kDesignHeight);
+  if (const QScreen* s = screen()) {
+    room = settings_.WindowSize == 2 ? s->geometry().size() : s->availableGeometry().size();
+  }
+  return ScaleForWindowSize(settings_.WindowSize, room.width(), room.height());
 }
 
 void TForm1::ApplySettings() {
   SetLanguage(settings_.Language);
+  InstallQtTranslations(settings_.Language);
   setWindowTitle(T("Ostrel-Quartet"));
   const TableScale scale = CurrentScale();
   if (screen_ != Screen::Title) {
-    setFixedSize(scale.client_w, scale.client_h);
-    if (settings_.WindowSize == 2) {
-      if (const QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().topLeft());
-    }
+    PlaceWindow(scale);
     ApplyPictures(scale.s);
     menu_->SetTableScale(scale);
     table_->SetTableLayout(MakeTableLayout(scale, pictures_->NarrowCards()));
@@ -283,13 +302,10 @@ void TForm1::ApplySettings() {
   menu_->SetNetworkClub(settings_.Multiplayer);
   RefreshChampions();
   UpdateSongButtons();
+  // Every item of the context menu keeps the phrase it was made with.
   for (QAction* a : popup_->actions()) {
-    if (a->objectName() == "GenCount") a->setText(T("General score"));
-    if (a->objectName() == "Quit") a->setText(T("Exit to menu"));
-    if (a->objectName() == "ChangeName") a->setText(T("To change a name"));
-    if (a->objectName() == "MSpeed") a->setText(T("Speed"));
-    if (a->objectName() == "Help") a->setText(T("Help"));
-    if (a->objectName() == "About") a->setText(T("About"));
+    const QByteArray phrase = a->property("phrase").toByteArray();
+    if (!phrase.isEmpty()) a->setText(T(phrase.constData()));
   }
 }
 

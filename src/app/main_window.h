@@ -90,6 +90,9 @@ class TForm1 : public QWidget {
   class Messages;
 
   void BuildPopupMenu();
+  void SetUpMedia();
+  ComputerPlayers* SetUpPlayers(std::uint64_t seed);
+  void CreateScreens(ComputerPlayers& players, std::uint64_t seed);
   void LeaveTitle();
   void ShowMenu();
   void ShowTable();
@@ -119,6 +122,10 @@ class TForm1 : public QWidget {
   void UpdateSongButtons();
   void SpeakCardAt(QPoint pos);
   TableScale CurrentScale() const;
+  // The window takes the size of the scale, centred on its screen, or the full screen.
+  void PlaceWindow(const TableScale& scale);
+  void SetUpFullScreenKey();
+  void ToggleFullScreen();
 
   AppContext context_;
   Settings settings_;
@@ -127,6 +134,7 @@ class TForm1 : public QWidget {
   QString start_error_;
   bool settings_may_save_ = true;  // false while the file holds settings this run could not read
   Screen screen_ = Screen::Title;
+  int windowed_size_ = 1;  // the size F11 returns to from the full screen
 
   std::unique_ptr<MediaSounds> own_sounds_;
   std::unique_ptr<MusicPlayer> music_;

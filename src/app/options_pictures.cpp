@@ -263,6 +263,49 @@ void TFormOptions::ShowBackgroundPreview() {
   bg_preview_->setToolTip(outcome.messages.join(QLatin1Char('\n')));
 }
 
+QComboBox* TFormOptions::AuxDesignCombo(QWidget* page) {
+  auto* combo = new QComboBox(page);
+  combo->setObjectName("ComboAuxDesign");
+  combo->addItems(
+      {T("Gray aristocratic"), T("Gray concise"), T("Gray with red ribbons"), T("Purple")});
+  // List item 0 is design 2, 1 is design 1, 2 is design 3, 3 the purple design.
+  combo->setCurrentIndex(s_.AuxDesignPurple  ? 3
+                         : s_.AuxDesign == 1 ? 1
+                         : s_.AuxDesign == 3 ? 2
+                                             : 0);
+  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo](int i) {
+    if (i == 3 && !GraphicsPackPresent(context_.packs)) {
+      MissingGraphicsPack(this);
+      combo->setCurrentIndex(0);
+      return;
+    }
+    s_.AuxDesignPurple = i == 3;
+    if (i != 3) s_.AuxDesign = i == 1 ? 1 : i == 2 ? 3 : 2;
+    emit Changed();
+  });
+  return combo;
+}
+
+QGroupBox* TFormOptions::SaluteGroup(QWidget* page) {
+  auto* salute = new QGroupBox(T("Salute"), page);
+  auto* sl = new QVBoxLayout(salute);
+  const auto check = [&](const char* name, const char* caption, bool& field) {
+    auto* box = new QCheckBox(T(caption), salute);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(field);
+    connect(box, &QCheckBox::toggled, this, [this, &field](bool on) {
+      if (field == on) return;
+      field = on;
+      emit Changed();
+    });
+    sl->addWidget(box);
+    return box;
+  };
+  salute_buttons_ = check("CheckSaluteButtons", "Buttons", s_.SaluteButtons);
+  salute_cards_ = check("CheckSaluteCards", "Cards", s_.SaluteCards);
+  return salute;
+}
+
 QWidget* TFormOptions::DesignPage() {
   auto* page = new QWidget(this);
   auto* layout = new QVBoxLayout(page);
@@ -289,44 +332,10 @@ QWidget* TFormOptions::DesignPage() {
   table_design_ = design_list("ComboTableDesign", s_.TableDesign);
   form->addRow(T("Main Menu Design"), menu_design_);
   form->addRow(T("Game Table Design"), table_design_);
-  aux_design_ = new QComboBox(page);
-  aux_design_->setObjectName("ComboAuxDesign");
-  aux_design_->addItems(
-      {T("Gray aristocratic"), T("Gray concise"), T("Gray with red ribbons"), T("Purple")});
-  // List item 0 is design 2, 1 is design 1, 2 is design 3, 3 the purple design.
-  aux_design_->setCurrentIndex(s_.AuxDesignPurple  ? 3
-                               : s_.AuxDesign == 1 ? 1
-                               : s_.AuxDesign == 3 ? 2
-                                                   : 0);
-  connect(aux_design_, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (i == 3 && !GraphicsPackPresent(context_.packs)) {
-      MissingGraphicsPack(this);
-      aux_design_->setCurrentIndex(0);
-      return;
-    }
-    s_.AuxDesignPurple = i == 3;
-    if (i != 3) s_.AuxDesign = i == 1 ? 1 : i == 2 ? 3 : 2;
-    emit Changed();
-  });
+  aux_design_ = AuxDesignCombo(page);
   form->addRow(T("Auxiliary Window Design"), aux_design_);
   layout->addLayout(form);
-  auto* salute = new QGroupBox(T("Salute"), page);
-  auto* sl = new QVBoxLayout(salute);
-  const auto check = [&](const char* name, const char* caption, bool& field) {
-    auto* box = new QCheckBox(T(caption), salute);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setChecked(field);
-    connect(box, &QCheckBox::toggled, this, [this, &field](bool on) {
-      if (field == on) return;
-      field = on;
-      emit Changed();
-    });
-    sl->addWidget(box);
-    return box;
-  };
-  salute_buttons_ = check("CheckSaluteButtons", "Buttons", s_.SaluteButtons);
-  salute_cards_ = check("CheckSaluteCards", "Cards", s_.SaluteCards);
-  layout->addWidget(salute);
+  layout->addWidget(SaluteGroup(page));
   layout->addStretch();
   return page;
 }

@@ -1,5 +1,7 @@
 #include "app/options_window.h"
 
+#include "app/qt_translations.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,20 +88,7 @@ TFormOptions::TFormOptions(Settings& settings, OptionsContext context, QWidget* 
   RefreshEnabling();
 }
 
-QWidget* TFormOptions::GeneralPage() {
-  auto* page = new QWidget(this);
-  auto* layout = new QVBoxLayout(page);
-  auto* media = new QGroupBox(T("Multimedia"), page);
-  auto* ml = new QVBoxLayout(media);
-  ml->addWidget(Check(media, "CheckSound", "Sound", s_.SoundOn, this));
-  ml->addWidget(Check(media, "CheckMusic", "Music", s_.MusicOn, this));
-  ml->addWidget(Check(media, "CheckGif", "Gif-animation", s_.GifAnimation, this));
-  ml->addWidget(Check(media, "CheckFly", "\"Fly\" cards", s_.FlyingCards, this));
-  ml->addWidget(Check(media, "CheckCursor", "Red mouse cursor", s_.RedCursor, this));
-  ml->addWidget(Check(media, "CheckButtons", "New buttons", s_.NewButtons, this));
-  layout->addWidget(media);
-  layout->addWidget(Check(page, "CheckMultiplayer", "Multiplayer", s_.Multiplayer, this));
-
+QPushButton* TFormOptions::SpeedButton(QWidget* page) {
   auto* speed = new QPushButton(page);
   speed->setObjectName("ButtonSpeed");
   const auto caption = [this, speed] {
@@ -115,13 +104,10 @@ QWidget* TFormOptions::GeneralPage() {
     });
     window.exec();
   });
-  layout->addWidget(speed);
-  auto* passport = new QPushButton(T("Passport"), page);
-  connect(passport, &QPushButton::clicked, this,
-          [this] { ShowNotYetAvailable(this, T("Passport")); });
-  layout->addWidget(passport);
+  return speed;
+}
 
-  auto* form = new QFormLayout();
+QComboBox* TFormOptions::SizeCombo(QWidget* page) {
   auto* sizes = new QComboBox(page);
   sizes->setObjectName("ComboWindowSize");
   // Values 3 to 5 are offered only when the screen holds them.
@@ -146,7 +132,10 @@ QWidget* TFormOptions::GeneralPage() {
     s_.WindowSize = sizes->itemData(i).toInt();
     emit Changed();
   });
-  form->addRow(T("Window size"), sizes);
+  return sizes;
+}
+
+QComboBox* TFormOptions::LanguageCombo(QWidget* page) {
   auto* languages = new QComboBox(page);
   languages->setObjectName("ComboLanguage");
   for (int i = 0; i < kLanguageCount; ++i) {
@@ -161,9 +150,35 @@ QWidget* TFormOptions::GeneralPage() {
   connect(languages, &QComboBox::currentIndexChanged, this, [this](int i) {
     s_.Language = i;
     SetLanguage(i);
+    InstallQtTranslations(i);
     emit Changed();
   });
-  form->addRow(T("Language"), languages);
+  return languages;
+}
+
+QWidget* TFormOptions::GeneralPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* media = new QGroupBox(T("Multimedia"), page);
+  auto* ml = new QVBoxLayout(media);
+  ml->addWidget(Check(media, "CheckSound", "Sound", s_.SoundOn, this));
+  ml->addWidget(Check(media, "CheckMusic", "Music", s_.MusicOn, this));
+  ml->addWidget(Check(media, "CheckGif", "Gif-animation", s_.GifAnimation, this));
+  ml->addWidget(Check(media, "CheckFly", "\"Fly\" cards", s_.FlyingCards, this));
+  ml->addWidget(Check(media, "CheckCursor", "Red mouse cursor", s_.RedCursor, this));
+  ml->addWidget(Check(media, "CheckButtons", "New buttons", s_.NewButtons, this));
+  layout->addWidget(media);
+  layout->addWidget(Check(page, "CheckMultiplayer", "Multiplayer", s_.Multiplayer, this));
+
+  layout->addWidget(SpeedButton(page));
+  auto* passport = new QPushButton(T("Passport"), page);
+  connect(passport, &QPushButton::clicked, this,
+          [this] { ShowNotYetAvailable(this, T("Passport")); });
+  layout->addWidget(passport);
+
+  auto* form = new QFormLayout();
+  form->addRow(T("Window size"), SizeCombo(page));
+  form->addRow(T("Language"), LanguageCombo(page));
   layout->addLayout(form);
   layout->addStretch();
   return page;
@@ -196,6 +211,32 @@ QWidget* TFormOptions::GamePage() {
   return page;
 }
 
+std::string& TFormOptions::FontFace(int role) {
+  switch (role) {
+    case 1:
+      return s_.FontSmall;
+    case 2:
+      return s_.FontSpecial1;
+    case 3:
+      return s_.FontSpecial2;
+    default:
+      return s_.FontLarge;
+  }
+}
+
+int& TFormOptions::FontScale(int role) {
+  switch (role) {
+    case 1:
+      return s_.ScaleSmall;
+    case 2:
+      return s_.ScaleSpecial1;
+    case 3:
+      return s_.ScaleSpecial2;
+    default:
+      return s_.ScaleLarge;
+  }
+}
+
 QWidget* TFormOptions::FontsPage() {
   auto* page = new QWidget(this);
   auto* layout = new QVBoxLayout(page);
@@ -208,35 +249,11 @@ QWidget* TFormOptions::FontsPage() {
   auto* scale = new QSpinBox(page);
   scale->setObjectName("SpinScale");
   scale->setRange(50, 150);
-  const auto face_of = [this](int role) -> std::string& {
-    switch (role) {
-      case 1:
-        return s_.FontSmall;
-      case 2:
-        return s_.FontSpecial1;
-      case 3:
-        return s_.FontSpecial2;
-      default:
-        return s_.FontLarge;
-    }
-  };
-  const auto scale_of = [this](int role) -> int& {
-    switch (role) {
-      case 1:
-        return s_.ScaleSmall;
-      case 2:
-        return s_.ScaleSpecial1;
-      case 3:
-        return s_.ScaleSpecial2;
-      default:
-        return s_.ScaleLarge;
-    }
-  };
   auto loading = std::make_shared<bool>(false);
-  const auto load = [=](int role) {
+  const auto load = [=, this](int role) {
     *loading = true;
-    faces->setCurrentFont(QFont(U(face_of(role))));
-    scale->setValue(scale_of(role));
+    faces->setCurrentFont(QFont(U(FontFace(role))));
+    scale->setValue(FontScale(role));
     *loading = false;
   };
   connect(roles, &QListWidget::currentRowChanged, this, [=](int r) {
@@ -244,12 +261,12 @@ QWidget* TFormOptions::FontsPage() {
   });
   connect(faces, &QFontComboBox::currentFontChanged, this, [=, this](const QFont& f) {
     if (*loading || roles->currentRow() < 0) return;
-    face_of(roles->currentRow()) = f.family().toStdString();
+    FontFace(roles->currentRow()) = f.family().toStdString();
     emit Changed();
   });
   connect(scale, &QSpinBox::valueChanged, this, [=, this](int v) {
     if (*loading || roles->currentRow() < 0) return;
-    scale_of(roles->currentRow()) = v;
+    FontScale(roles->currentRow()) = v;
     emit Changed();
   });
   auto* defaults = new QPushButton(T("Default"), page);

@@ -16,6 +16,8 @@ class QLabel;
 class QRadioButton;
 class QComboBox;
 class QCheckBox;
+class QPushButton;
+class QGroupBox;
 
 namespace ostrel {
 
@@ -44,6 +46,12 @@ class TFormOptions : public QDialog {
 
  private:
   QWidget* GeneralPage();
+  QPushButton* SpeedButton(QWidget* page);
+  QComboBox* SizeCombo(QWidget* page);
+  QComboBox* LanguageCombo(QWidget* page);
+  // The face and the scale the settings hold for a font role (0 large ... 3 special 2).
+  std::string& FontFace(int role);
+  int& FontScale(int role);
   QWidget* CardsPage();
   QWidget* DecksPage();
   QWidget* GamePage();
@@ -52,6 +60,8 @@ class TFormOptions : public QDialog {
   QWidget* SaveGamesPage();
   QWidget* PacksPage();
   QWidget* DesignPage();
+  QComboBox* AuxDesignCombo(QWidget* page);
+  QGroupBox* SaluteGroup(QWidget* page);
   void RefreshEnabling();
   void ShowFacePreview();
   void ShowBackPreview();

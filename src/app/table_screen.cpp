@@ -1,6 +1,9 @@
 #include "app/table_screen.h"
 
+#include <optional>
 #include <type_traits>
+
+#include <QKeySequence>
 
 #include "app/text.h"
 #include "game/cards.h"
@@ -35,6 +38,9 @@ TableScreen::TableScreen(SoundPort& sounds, QWidget* parent)
   b8_->SetColorSB(SkinColour::DRed);
   b7_->hide();
   b8_->hide();
+  setFocusPolicy(Qt::StrongFocus);
+  b7_->setFocusPolicy(Qt::NoFocus);
+  b8_->setFocusPolicy(Qt::NoFocus);
   connect(b7_, &QAbstractButton::clicked, this, [this] {
     if (!Busy()) emit Button7Pressed();
   });
@@ -128,117 +134,135 @@ void TableScreen::Pump() {
 }
 
 int TableScreen::Apply(const Effect& effect) {
+  if (const std::optional<int> hold = ApplyOutward(effect)) return *hold;
+  ApplyState(effect);
+  return 0;
+}
+
+// Effects that leave the table: sounds, waits and the window's signals. Empty when the effect
+// is the view's own.
+std::optional<int> TableScreen::ApplyOutward(const Effect& effect) {
+  return std::visit(Overloaded{
+                        [&](const SoundEffect& s) -> std::optional<int> {
+                          return sounds_.Play(s.name, s.waiting);
+                        },
+                        [&](const WaitEffect& w) -> std::optional<int> { return w.ms; },
+                        [&](const MenuItemsEffect& m) -> std::optional<int> {
+                          emit MenuItemsWanted(m.quit, m.gen_count, m.change_name);
+                          return 0;
+                        },
+                        [&](const TimerEffect& t) -> std::optional<int> {
+                          emit TimerWanted(t.period_ms, t.enabled);
+                          return 0;
+                        },
+                        [&](const CounterHintEffect& c) -> std::optional<int> {
+                          emit CounterHintWanted(c.game_number, c.of);
+                          return 0;
+                        },
+                        [&](const SuitWindowEffect& s) -> std::optional<int> {
+                          paused_ = true;
+                          emit SuitWindowWanted(s.disabled_suit);
+                          return kContinues;
+                        },
+                        [&](const MessageBoxEffect& m) -> std::optional<int> {
+                          emit MessageWanted(WordsText(m.lines, {}));
+                          return 0;
+                        },
+                        [&](const DealStartFact&) -> std::optional<int> {
+                          emit DealStarted();
+                          return 0;
+                        },
+                        [&](const GameEndFact&) -> std::optional<int> {
+                          emit GameEnded();
+                          return 0;
+                        },
+                        [&](const auto&) -> std::optional<int> { return std::nullopt; },
+                    },
+                    effect);
+}
+
+// Effects that change what the view shows.
+void TableScreen::ApplyState(const Effect& effect) {
   TableState& st = view_->State();
-  return std::visit(
-      Overloaded{
-          [&](const ButtonEffect& b) {
-            ApplyButton(b);
-            return 0;
-          },
-          [&](const LabelEffect& l) {
-            LabelView& lv = st.labels[std::clamp(l.seat, 1, 4)];
-            lv.text = WordsText(l.words, l.name);
-            lv.colour = l.colour;
-            view_->StateChanged();
-            return 0;
-          },
-          [&](const ShowTableEffect&) {
-            st = TableState{};
-            for (int team = 1; team <= 2; ++team) st.tabs[team].shown = true;
-            show();
-            view_->StateChanged();
-            return 0;
-          },
-          [&](const MenuItemsEffect& m) {
-            emit MenuItemsWanted(m.quit, m.gen_count, m.change_name);
-            return 0;
-          },
-          [&](const DrawHandEffect& h) {
-            HandView& hv = st.hands[std::clamp(h.seat, 1, 4)];
-            hv.cards = h.cards;
-            hv.count = std::clamp(h.count, 0, kHandSlots);
-            hv.face_up = h.face_up;
-            view_->StateChanged();
-            return 0;
-          },
-          [&](const DrawDeckEffect& d) {
-            st.deck = {d.cards_left, d.turned_up, d.freza, d.under_turned_up};
-            view_->StateChanged();
-            return 0;
-          },
-          [&](const DrawTrickEffect& t) {
-            ApplyTrick(t);
-            return 0;
-          },
-          [&](const DrawShownEffect& s) {
-            st.shown = s.cards;
-            st.shown_count = std::clamp(s.count, 0, 9);
-            view_->StateChanged();
-            return 0;
-          },
-          [&](const FlightEffect&) { return 0; },
-          [&](const ScoreTabEffect& t) {
-            ApplyTab(t);
-            return 0;
-          },
-          [&](const ScorePanelEffect& p) {
-            st.panel.deal_number = p.deal_number;
-            st.panel.trump_suit = SuitNumber(p.trump);
-            view_->StateChanged();
-            return 0;
-          },
-          [&](const SoundEffect& s) { return sounds_.Play(s.name, s.waiting); },
-          [&](const WaitEffect& w) { return w.ms; },
-          [&](const TimerEffect& t) {
-            emit TimerWanted(t.period_ms, t.enabled);
-            return 0;
-          },
-          [&](const CounterHintEffect& c) {
-            emit CounterHintWanted(c.game_number, c.of);
-            return 0;
-          },
-          [&](const SuitWindowEffect& s) {
-            paused_ = true;
-            emit SuitWindowWanted(s.disabled_suit);
-            return kContinues;
-          },
-          [&](const MessageBoxEffect& m) {
-            emit MessageWanted(WordsText(m.lines, {}));
-            return 0;
-          },
-          [&](const ContractFact& c) {
-            for (int seat = 1; seat <= kSeats; ++seat) {
-              st.labels[seat].role = seat == c.declarer ? 1 : seat == PartnerOf(c.declarer) ? 3 : 2;
-              st.labels[seat].first_hand = false;
-            }
-            view_->StateChanged();
-            return 0;
-          },
-          [&](const BidFact& b) {
-            if (b.round == 1 && st.labels[b.seat].role == 0) {
-              bool any = false;
-              for (int seat = 1; seat <= kSeats; ++seat) any |= st.labels[seat].first_hand;
-              if (!any) st.labels[b.seat].first_hand = true;
-            }
-            return 0;
-          },
-          [&](const DealStartFact&) {
-            emit DealStarted();
-            return 0;
-          },
-          [&](const GameEndFact&) {
-            emit GameEnded();
-            return 0;
-          },
-          [&](const auto&) { return 0; },
-      },
-      effect);
+  std::visit(Overloaded{
+                 [&](const ButtonEffect& b) { ApplyButton(b); },
+                 [&](const LabelEffect& l) {
+                   LabelView& lv = st.labels[std::clamp(l.seat, 1, 4)];
+                   lv.text = WordsText(l.words, l.name);
+                   lv.colour = l.colour;
+                   view_->StateChanged();
+                 },
+                 [&](const ShowTableEffect&) {
+                   st = TableState{};
+                   for (int team = 1; team <= 2; ++team) {
+                     st.tabs[team].shown = true;
+                     st.tabs[team].team = team == TeamOf(4) ? T("We") : T("They");
+                   }
+                   show();
+                   setFocus();
+                   view_->StateChanged();
+                 },
+                 [&](const DrawHandEffect& h) {
+                   HandView& hv = st.hands[std::clamp(h.seat, 1, 4)];
+                   hv.cards = h.cards;
+                   hv.count = std::clamp(h.count, 0, kHandSlots);
+                   hv.face_up = h.face_up;
+                   view_->StateChanged();
+                 },
+                 [&](const DrawDeckEffect& d) {
+                   st.deck = {d.cards_left, d.turned_up, d.freza, d.under_turned_up};
+                   view_->StateChanged();
+                 },
+                 [&](const DrawTrickEffect& t) { ApplyTrick(t); },
+                 [&](const DrawShownEffect& s) {
+                   st.shown = s.cards;
+                   st.shown_count = std::clamp(s.count, 0, 9);
+                   view_->StateChanged();
+                 },
+                 [&](const ScoreTabEffect& t) { ApplyTab(t); },
+                 [&](const ScorePanelEffect& p) {
+                   st.panel.deal_number = p.deal_number;
+                   st.panel.trump_suit = SuitNumber(p.trump);
+                   view_->StateChanged();
+                 },
+                 [&](const TurnCueEffect& c) {
+                   for (int seat = 1; seat <= kSeats; ++seat) {
+                     st.labels[seat].pointer = seat == c.seat;
+                   }
+                   view_->StateChanged();
+                 },
+                 [&](const ContractFact& c) { ApplyContract(c); },
+                 [&](const BidFact& b) { ApplyBid(b); },
+                 [&](const auto&) {},
+             },
+             effect);
+}
+
+void TableScreen::ApplyContract(const ContractFact& c) {
+  TableState& st = view_->State();
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    st.labels[seat].role = seat == c.declarer ? 1 : seat == PartnerOf(c.declarer) ? 3 : 2;
+    st.labels[seat].first_hand = false;
+  }
+  view_->StateChanged();
+}
+
+void TableScreen::ApplyBid(const BidFact& b) {
+  TableState& st = view_->State();
+  if (b.round == 1 && st.labels[b.seat].role == 0) {
+    bool any = false;
+    for (int seat = 1; seat <= kSeats; ++seat) any |= st.labels[seat].first_hand;
+    if (!any) st.labels[b.seat].first_hand = true;
+  }
 }
 
 void TableScreen::ApplyButton(const ButtonEffect& b) {
   TTarvoCardsButton* button = b.button == 7 ? b7_ : b8_;
   (b.button == 7 ? caption7_ : caption8_) = b.caption;
   button->setText(CaptionText(b.caption));
+  const QKeySequence key(b.button == 7 ? kButton7Key : kButton8Key);
+  button->setToolTip(
+      QStringLiteral("%1 (%2)").arg(button->text(), key.toString(QKeySequence::NativeText)));
   button->setEnabled(b.enabled);
   button->setVisible(b.visible && b.caption != Caption::None);
 }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <optional>
 #include <vector>
 
 #include "game/table_port.h"
@@ -51,6 +52,13 @@ class TableScreen : public QWidget, public TablePort {
   // The captions the buttons show, for the window's own logic and for tests.
   Caption Button7Caption() const { return caption7_; }
   Caption Button8Caption() const { return caption8_; }
+  // The keys of the table: the arrows choose a card of the player's hand, Enter plays it;
+  // Space presses the green button, Escape the red one.
+  static constexpr Qt::Key kButton7Key = Qt::Key_Space;
+  static constexpr Qt::Key kButton8Key = Qt::Key_Escape;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  signals:
   void Button7Pressed();
@@ -78,6 +86,10 @@ class TableScreen : public QWidget, public TablePort {
   // Plays one effect; returns the ms to hold before the next, or a negative value when the
   // effect continues by itself (a flight, the suit window).
   int Apply(const Effect& effect);
+  std::optional<int> ApplyOutward(const Effect& effect);
+  void ApplyState(const Effect& effect);
+  void ApplyContract(const ContractFact& contract);
+  void ApplyBid(const BidFact& bid);
   void ApplyButton(const ButtonEffect& b);
   void ApplyTab(const ScoreTabEffect& tab);
   void ApplyTrick(const DrawTrickEffect& trick);
@@ -85,6 +97,7 @@ class TableScreen : public QWidget, public TablePort {
   void FlightStep();
   QPoint PlacePos(const Place& place, bool landing) const;
   void Hold(int ms);
+  void ChooseCard(int step);
 
   SoundPort& sounds_;
   TableView* view_;

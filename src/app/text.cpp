@@ -77,6 +77,15 @@ QString WordsText(const std::vector<Words>& words, const std::string& seat_name)
       case Words::YourTimeIsUp:
         text += T("Your time is up!");
         break;
+      case Words::RefusedFollowSuit:
+        text += T("Follow suit!");
+        break;
+      case Words::RefusedPlayTrump:
+        text += T("Play a trump!");
+        break;
+      case Words::RefusedOverTrump:
+        text += T("Beat the trump!");
+        break;
     }
   }
   return text;

@@ -35,34 +35,45 @@ void TitleScreen::paintEvent(QPaintEvent*) {
   if (!picture.isNull()) {
     p.drawPixmap(0, 0, picture);
   } else {
-    if (cloth_.size() != size()) cloth_ = cards_.Cloth(size(), 5);
-    p.drawPixmap(0, 0, cloth_);
-    // A fan of the four aces and the four jacks, breathing with the timer.
-    const QSize card(static_cast<int>(86 * k), static_cast<int>(116 * k));
-    const double phase = std::sin(frame_ / 40.0);
-    const int suits[8] = {1, 2, 3, 4, 1, 2, 3, 4};
-    for (int i = 0; i < 8; ++i) {
-      const Rank rank = i < 4 ? Rank::Jack : Rank::Ace;
-      const QPixmap& pm = cards_.Card(MakeCard(rank, suits[i]), true, card);
-      p.save();
-      p.translate(width() / 2.0, height() * 0.93);
-      p.rotate((i - 3.5) * (9.0 + 1.5 * phase));
-      p.drawPixmap(-card.width() / 2, -static_cast<int>(card.height() * 1.9), pm);
-      p.restore();
-    }
+    PaintFan(p, k);
   }
-  // Sparks twinkle over the cards of the fan.
+  PaintSparks(p, k);
+  PaintTitle(p, k);
+}
+
+void TitleScreen::PaintFan(QPainter& p, double k) {
+  if (cloth_.size() != size()) cloth_ = cards_.Cloth(size(), 5);
+  p.drawPixmap(0, 0, cloth_);
+  // A fan of the four aces and the four jacks, breathing with the timer.
+  const QSize card(static_cast<int>(86 * k), static_cast<int>(116 * k));
+  const double phase = std::sin(frame_ / 40.0);
+  const int suits[8] = {1, 2, 3, 4, 1, 2, 3, 4};
+  for (int i = 0; i < 8; ++i) {
+    const Rank rank = i < 4 ? Rank::Jack : Rank::Ace;
+    const QPixmap& pm = cards_.Card(MakeCard(rank, suits[i]), true, card);
+    p.save();
+    p.translate(width() / 2.0, height() * 0.93);
+    p.rotate((i - 3.5) * (9.0 + 1.5 * phase));
+    p.drawPixmap(-card.width() / 2, -static_cast<int>(card.height() * 1.9), pm);
+    p.restore();
+  }
+}
+
+// Sparks twinkle over the cards of the fan.
+void TitleScreen::PaintSparks(QPainter& p, double k) const {
   const QImage sparkle = Picture("GSparkle");
-  if (!sparkle.isNull()) {
-    const QPointF places[4] = {{0.30, 0.55}, {0.47, 0.48}, {0.62, 0.52}, {0.76, 0.62}};
-    for (int i = 0; i < 4; ++i) {
-      const int frame = (frame_ / 3 + i * 2) % 8;
-      const double size = 32 * k;
-      p.drawImage(QRectF(width() * places[i].x() - size / 2, height() * places[i].y() - size / 2,
-                         size, size),
-                  sparkle, QRectF(frame * 32, 0, 32, 32));
-    }
+  if (sparkle.isNull()) return;
+  const QPointF places[4] = {{0.30, 0.55}, {0.47, 0.48}, {0.62, 0.52}, {0.76, 0.62}};
+  for (int i = 0; i < 4; ++i) {
+    const int frame = (frame_ / 3 + i * 2) % 8;
+    const double size = 32 * k;
+    p.drawImage(
+        QRectF(width() * places[i].x() - size / 2, height() * places[i].y() - size / 2, size, size),
+        sparkle, QRectF(frame * 32, 0, 32, 32));
   }
+}
+
+void TitleScreen::PaintTitle(QPainter& p, double k) const {
   FontRoles roles;
   QFont title = RoleFont(roles, FontRole::Decor, static_cast<int>(92 * k), true);
   QPainterPath path;

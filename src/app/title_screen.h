@@ -2,6 +2,7 @@
 // released key leaves it.
 #pragma once
 
+#include <QPainter>
 #include <QWidget>
 
 #include "table/card_painter.h"
@@ -25,6 +26,10 @@ class TitleScreen : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void PaintFan(QPainter& p, double k);
+  void PaintSparks(QPainter& p, double k) const;
+  void PaintTitle(QPainter& p, double k) const;
+
   CardPainter cards_;
   QPixmap cloth_;
   int frame_ = 0;

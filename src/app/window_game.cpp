@@ -84,8 +84,10 @@ void TForm1::SpeakCardAt(QPoint pos) {
 
 bool TForm1::Confirm(const QString& question) {
   if (context_.confirm) return context_.confirm(question);
-  return QMessageBox::question(this, T("Ostrel-Quartet"), WindowBoxText(question),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, T("Ostrel-Quartet"), WindowBoxText(question),
+                  QMessageBox::Yes | QMessageBox::No, this);
+  box.setObjectName("ConfirmBox");
+  return RunDialog(box) == QMessageBox::Yes;
 }
 
 int TForm1::RunDialog(QDialog& dialog) {

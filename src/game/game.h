@@ -86,6 +86,9 @@ class Game {
   void EnableButton(int button, bool enabled);
   void Label(int seat, std::vector<Words> words, LabelColour colour);
   void NameLabel(int seat);
+  void SayRefusal(CanPlayResult refused);
+  // Shows whose turn it is when that changed.
+  void ShowTurn();
   void Sound(std::string_view name, bool waiting);
   // A paced card move: the sound paces it, or a wait of 50 ms without sound.
   void CardMoveSound();
@@ -152,6 +155,9 @@ class Game {
   bool timer_enabled_ = false;
   int timer_period_ms_ = 20;
   bool suit_window_open_ = false;
+  bool refusal_shown_ = false;
+  int turn_cue_ = -1;  // the seat the last turn cue showed, -1 before the first  // seat 4's label
+                       // says why a card was refused
   int move_timer_seat_ = 0;
   int move_timer_count_ = 0;
   bool move_timers_running_ = false;

@@ -101,13 +101,34 @@ bool Game::CardClick(int position) {
   const GameRecord& r = Record();
   if (r.Phase != 24 || position < 1 || position > 8) return false;
   if (r.Hand[4][position].IsEmpty()) return false;
-  if (r.TrickPosition > 1 && CanPlay(position) != kAllowed) {
-    Sound("WWrongs", mode_.TournamentMode);
-    return false;
+  if (r.TrickPosition > 1) {
+    if (const CanPlayResult refused = CanPlay(position); refused != kAllowed) {
+      Sound("WWrongs", mode_.TournamentMode);
+      SayRefusal(refused);
+      return false;
+    }
   }
   if (!PlayCard(4, position, true)) return false;
+  if (refusal_shown_) {
+    refusal_shown_ = false;
+    NameLabel(4);
+  }
   if (r.TrickPosition == 5) EnableButton(7, DrivesSharedSteps());
   return true;
+}
+
+// The player's own label says why the card cannot be played, until a card is played.
+void Game::SayRefusal(CanPlayResult refused) {
+  const GameRecord& r = Record();
+  bool holds_led = false;
+  for (int p = 1; p <= 8; ++p) {
+    holds_led |= !r.Hand[4][p].IsEmpty() && r.Hand[4][p].suit == r.LedSuit;
+  }
+  const Words why = refused == kRefusedTrump ? Words::RefusedOverTrump
+                    : holds_led              ? Words::RefusedFollowSuit
+                                             : Words::RefusedPlayTrump;
+  Label(4, {why}, LabelColour::Violet);
+  refusal_shown_ = true;
 }
 
 bool Game::AnswerSuitChoice(int suit) {

@@ -26,6 +26,8 @@ void Game::ConfigureFrame() {
 void Game::StartDeal(bool continuing) {
   Emit(ShowTableEffect{});
   for (int s = 1; s <= kSeats; ++s) Label(s, {}, LabelColour::Plain);
+  refusal_shown_ = false;
+  turn_cue_ = -1;
   Emit(MenuItemsEffect{true, true, !Networked() && !mode_.AccountGame});
   ConfigureFrame();
   if (!Networked()) {
@@ -51,7 +53,16 @@ bool Game::Act(const Action& action, int seat, bool send) {
   Before(action);
   engine_.Apply(action, seat);
   After(action);
+  ShowTurn();
   return true;
+}
+
+void Game::ShowTurn() {
+  const Turn turn = engine_.ToAct();
+  const int seat = turn.table_step ? 0 : turn.seat;
+  if (seat == turn_cue_) return;
+  turn_cue_ = seat;
+  Emit(TurnCueEffect{seat});
 }
 
 void Game::Before(const Action& action) {

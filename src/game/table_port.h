@@ -43,6 +43,10 @@ enum class Words : std::uint8_t {
   Plus,             // " + "
   YouLose,          // "You lose!"
   YourTimeIsUp,     // "Your time is up!"
+  // Why the player's card was refused.
+  RefusedFollowSuit,  // "Follow suit!"
+  RefusedPlayTrump,   // "Play a trump!"
+  RefusedOverTrump,   // "Beat the trump!"
 };
 
 enum class LabelColour : std::uint8_t { Plain, Blue, Green, Violet };
@@ -175,13 +179,19 @@ struct MessageBoxEffect {
 // The tournament connection is closed (a seat ran out of time).
 struct CloseConnectionEffect {};
 
-using Effect =
-    std::variant<ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect, DrawHandEffect,
-                 DrawDeckEffect, DrawTrickEffect, DrawShownEffect, FlightEffect, ScoreTabEffect,
-                 ScorePanelEffect, SoundEffect, WaitEffect, TimerEffect, CounterHintEffect,
-                 SuitWindowEffect, RefusedMessageEffect, MoveTimerEffect, MessageBoxEffect,
-                 CloseConnectionEffect, DealStartFact, BidFact, ContractFact, ThrownInFact,
-                 HandsDealtFact, CombinationsFact, CardFact, TrickFact, DealEndFact, GameEndFact>;
+// Whose turn it is: the seat whose label shows the pointing hand; 0 while the table itself
+// moves on (dealing, collecting a trick) or nobody is to act.
+struct TurnCueEffect {
+  int seat = 0;
+};
+
+using Effect = std::variant<ButtonEffect, LabelEffect, ShowTableEffect, MenuItemsEffect,
+                            DrawHandEffect, DrawDeckEffect, DrawTrickEffect, DrawShownEffect,
+                            FlightEffect, ScoreTabEffect, ScorePanelEffect, SoundEffect, WaitEffect,
+                            TimerEffect, CounterHintEffect, SuitWindowEffect, RefusedMessageEffect,
+                            MoveTimerEffect, MessageBoxEffect, CloseConnectionEffect, DealStartFact,
+                            BidFact, ContractFact, ThrownInFact, HandsDealtFact, CombinationsFact,
+                            CardFact, TrickFact, DealEndFact, GameEndFact, TurnCueEffect>;
 
 class TablePort {
  public:

@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <algorithm>
 
 #include "table/picture_source.h"
 
@@ -131,6 +132,17 @@ QImage TTarvoCardsButton::Skin(QSize size) const {
   return out;
 }
 
+int TTarvoCardsButton::TextRoom() const {
+  // The rounded ends of the bar take a quarter of its height each side.
+  return std::max(0, width() - 2 * (height() / 4 + 2));
+}
+
+FittedText TTarvoCardsButton::Fitted() const {
+  QFont f = font();
+  f.setBold(true);
+  return FitText(f, text(), TextRoom());
+}
+
 void TTarvoCardsButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
@@ -138,16 +150,15 @@ void TTarvoCardsButton::paintEvent(QPaintEvent*) {
   if (!skin.isNull()) {
     p.drawImage(0, 0, skin);
     if (isDown()) p.fillRect(rect().adjusted(3, 3, -3, -3), QColor(0, 0, 0, 40));
-    QFont f = font();
-    f.setBold(true);
-    p.setFont(f);
+    const FittedText fitted = Fitted();
+    p.setFont(fitted.font);
     const QColor text = !isEnabled() ? QColor(220, 220, 220)
                         : hover_     ? colour_mouse_
                                      : QColor(255, 255, 255);
     p.setPen(QColor(0, 0, 0, 130));
-    p.drawText(QRectF(rect()).translated(1, 1), Qt::AlignCenter, this->text());
+    p.drawText(QRectF(rect()).translated(1, 1), Qt::AlignCenter, fitted.text);
     p.setPen(text);
-    p.drawText(rect(), Qt::AlignCenter, this->text());
+    p.drawText(rect(), Qt::AlignCenter, fitted.text);
     return;
   }
   QColor base = isEnabled() ? skin_ : QColor(128, 128, 128);
@@ -163,16 +174,15 @@ void TTarvoCardsButton::paintEvent(QPaintEvent*) {
   p.setPen(QPen(nata_ ? QColor(255, 220, 120) : base.darker(220), nata_ ? 2 : 1));
   p.setBrush(g);
   p.drawRoundedRect(r, radius, radius);
-  QFont f = font();
-  f.setBold(true);
-  p.setFont(f);
+  const FittedText fitted = Fitted();
+  p.setFont(fitted.font);
   const QColor text = !isEnabled() ? QColor(200, 200, 200)
                       : hover_     ? colour_mouse_
                                    : QColor(255, 255, 255);
   p.setPen(QColor(0, 0, 0, 120));
-  p.drawText(r.translated(1, 1), Qt::AlignCenter, this->text());
+  p.drawText(r.translated(1, 1), Qt::AlignCenter, fitted.text);
   p.setPen(text);
-  p.drawText(r, Qt::AlignCenter, this->text());
+  p.drawText(r, Qt::AlignCenter, fitted.text);
 }
 
 }  // namespace ostrel

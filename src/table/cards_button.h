@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QImage>
 
+#include "table/text_fit.h"
+
 namespace ostrel {
 
 enum class SkinColour { DRed, DGreen, DBlue, DNavy, DYellow, DViolet, DOrang, DCards };
@@ -20,6 +22,10 @@ class TTarvoCardsButton : public QAbstractButton {
   // The alternative look ("New buttons"): a flatter bar with a bright rim.
   void SetNata(bool on);
   QSize sizeHint() const override;
+  // The caption as it is drawn: made smaller, then elided, to stay inside the bar.
+  FittedText Fitted() const;
+  // The width the caption may take.
+  int TextRoom() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -3,13 +3,26 @@
 #include <QFontDatabase>
 #include <cmath>
 
+#include "i18n/language.h"
+
 namespace ostrel {
 
 QString ResolvedFace(const QString& face) {
+  return ResolvedFace(face, Language());
+}
+
+QString ResolvedFace(const QString& face, int language) {
   const QString lower = face.toLower();
-  if (lower == "comic sans ms") return "Comic Neue";
-  if (lower == "fixedsys") return "DejaVu Sans Mono";
-  if (lower == "courier new") return "Liberation Mono";
+  const bool cjk = language == kChinese || language == kJapanese || language == kKorean;
+  // The casual face has Latin letters only: Russian takes a rounded face of the same mood
+  // with Cyrillic letters, the East Asian languages a face with their scripts, so that no
+  // word is drawn in two faces.
+  if (lower == "comic sans ms") {
+    if (cjk) return "WenQuanYi Micro Hei";
+    return language == kRussian ? "Comfortaa" : "Comic Neue";
+  }
+  if (lower == "fixedsys") return cjk ? "WenQuanYi Micro Hei Mono" : "DejaVu Sans Mono";
+  if (lower == "courier new") return cjk ? "WenQuanYi Micro Hei Mono" : "Liberation Mono";
   return face;
 }
 

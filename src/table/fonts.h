@@ -15,8 +15,10 @@ struct FontRoles {
   std::array<int, 4> scale = {100, 100, 100, 100};
 };
 
-// The face actually installed for a face the settings name.
+// The face actually installed for a face the settings name, chosen to cover the letters of the
+// language (the current one when not given).
 QString ResolvedFace(const QString& face);
+QString ResolvedFace(const QString& face, int language);
 // A font of the role at nominal pixel height h.
 QFont RoleFont(const FontRoles& roles, FontRole role, int nominal_height, bool bold = false);
 

@@ -173,6 +173,16 @@ void PaintScoreTab(QPainter& p, const Rect& r, const TableScale& t, const FontRo
       PaintStar(p, star, QColor(220, 20, 20));
     }
   }
+  if (!tab.team.isEmpty()) {
+    // The partnership's name, small in the corner of the totals field, clear of the hand
+    // and the star below and of the total in the middle.
+    const QRect room(Scale(t, 15), Scale(t, 13), Scale(t, 36), Scale(t, 13));
+    const FittedText name =
+        FitText(RoleFont(fonts, FontRole::Decor, Scale(t, 12), true), tab.team, room.width());
+    p.setFont(name.font);
+    p.setPen(QColor(90, 50, 20));
+    p.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, name.text);
+  }
   p.setFont(RoleFont(fonts, FontRole::Decor, Scale(t, 30)));
   p.setPen(tab.game_over ? WinColour(0x0000FF) : WinColour(0xFF00FF).darker(115));
   TextCentred(p, 0, Scale(t, 155), Scale(t, 13), TotalText(tab.total));
@@ -236,6 +246,18 @@ void PaintScorePanel(QPainter& p, const Rect& r, const TableScale& t, const Font
   p.restore();
 }
 
+int SeatLabelRoom(const TableScale& t, const LabelView& label) {
+  // With the ring at its right end, the text keeps clear of it.
+  const bool ring = label.first_hand || label.role != 0;
+  return ring ? Scale(t, 128) : Scale(t, 160) - 2 * Scale(t, 4);
+}
+
+FittedText FitSeatLabel(const TableScale& t, const FontRoles& fonts, const LabelView& label) {
+  const QString text = QString(label.text).remove(QRegularExpression(QStringLiteral("\\s+$")));
+  const QFont font = RoleFont(fonts, FontRole::Serif, LabelTextHeight(t, fonts, text), true);
+  return FitText(font, text, SeatLabelRoom(t, label));
+}
+
 void PaintSeatLabel(QPainter& p, const Rect& r, const TableScale& t, const FontRoles& fonts,
                     const LabelView& label) {
   const QString text = QString(label.text).remove(QRegularExpression(QStringLiteral("\\s+$")));
@@ -249,25 +271,18 @@ void PaintSeatLabel(QPainter& p, const Rect& r, const TableScale& t, const FontR
   if (!DrawPicture(p, plate, QRectF(0, 0, r.w, r.h))) {
     PaintPlate(p, QRectF(0.5, 0.5, r.w - 1, r.h - 1), r.h / 2.0, LabelBase(label.colour));
   }
-  const int height = LabelTextHeight(t, fonts, text);
-  QFont font = RoleFont(fonts, FontRole::Serif, height, true);
-  // With the ring at its right end, the text keeps clear of it: a long text ("No
-  // combinations") is narrowed to the room left of the ring rather than run under the star.
-  // Nothing is ever cut; a text too long even narrowed runs past the plate.
   const bool ring = label.first_hand || label.role != 0;
   const int room = Scale(t, 128);
-  const int natural = QFontMetrics(font).horizontalAdvance(text);
-  if (ring && natural > room) font.setStretch(std::max(55, 100 * room / natural));
-  p.setFont(font);
+  const FittedText fitted = FitSeatLabel(t, fonts, label);
+  p.setFont(fitted.font);
   const QFontMetrics fm(p.font());
-  const int width = fm.horizontalAdvance(text);
-  const int x =
-      ring && width <= room ? Scale(t, 3) + (room - width) / 2 : (Scale(t, 160) - width) / 2;
+  const int width = fm.horizontalAdvance(fitted.text);
+  const int x = ring ? Scale(t, 3) + (room - width) / 2 : (Scale(t, 160) - width) / 2;
   const int y = (r.h - fm.height()) / 2 + fm.ascent();
   p.setPen(QColor(0, 0, 0, 110));
-  p.drawText(x + 1, y + 1, text);
+  p.drawText(x + 1, y + 1, fitted.text);
   p.setPen(Qt::white);
-  p.drawText(x, y, text);
+  p.drawText(x, y, fitted.text);
   if (label.pointer) {
     const QRectF hand = SmallWindow(t) ? QRectF(10, 1, 30, 18)
                                        : QRectF(Scale(t, 10), 0, Scale(t, 30), Scale(t, 20));

@@ -10,6 +10,7 @@
 #include "game/table_port.h"
 #include "table/fonts.h"
 #include "table/layout.h"
+#include "table/text_fit.h"
 
 namespace ostrel {
 
@@ -28,6 +29,7 @@ StarPlace StarPlaceFor(const TableScale& t, int tab_width);
 
 struct TabView {
   bool shown = false;
+  QString team;  // "We" for the player's partnership, "They" for the other
   std::int32_t deal_value = kNoDealValue;
   std::int32_t total = 0;
   bool star = false;
@@ -50,13 +52,16 @@ struct LabelView {
 };
 
 // The pixel height a label text is drawn at: 18 units, lowered to 16 and then 14 while it is
-// wider than 150 units. Never cut.
+// wider than 150 units; FitSeatLabel makes it smaller still where the room asks for it.
 int LabelTextHeight(const TableScale& t, const FontRoles& fonts, const QString& text);
 
 void PaintScoreTab(QPainter& p, const Rect& r, const TableScale& t, const FontRoles& fonts,
                    const TabView& tab);
 void PaintScorePanel(QPainter& p, const Rect& r, const TableScale& t, const FontRoles& fonts,
                      const PanelView& panel, const QString& round_word);
+// The width a label's text may take, and its text as drawn there: smaller, then elided.
+int SeatLabelRoom(const TableScale& t, const LabelView& label);
+FittedText FitSeatLabel(const TableScale& t, const FontRoles& fonts, const LabelView& label);
 void PaintSeatLabel(QPainter& p, const Rect& r, const TableScale& t, const FontRoles& fonts,
                     const LabelView& label);
 

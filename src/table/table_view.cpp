@@ -235,7 +235,18 @@ void TableView::PaintHand(QPainter& p, int seat) {
   for (int i = 1; i <= hand.count && i <= kHandSlots; ++i) {
     if (hand.cards[i].IsEmpty()) continue;
     const bool face = seat == 4 || hand.face_up;
-    p.drawPixmap(h.x + x[i], h.y, CardPixmap(hand.cards[i], face, seat % 2 == 1));
+    const bool chosen = seat == 4 && state_.chosen == i;
+    // The card chosen with the keys stands a little out of the hand, framed.
+    const int lift = chosen ? Scale(layout_.scale, 8) : 0;
+    p.drawPixmap(h.x + x[i], h.y - lift, CardPixmap(hand.cards[i], face, seat % 2 == 1));
+    if (chosen) {
+      p.save();
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(QPen(QColor(255, 220, 40), 3));
+      p.setBrush(Qt::NoBrush);
+      p.drawRoundedRect(QRectF(h.x + x[i], h.y - lift, layout_.card.w, layout_.card.h), 4, 4);
+      p.restore();
+    }
   }
 }
 

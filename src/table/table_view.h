@@ -37,6 +37,7 @@ struct TableState {
   Array1<LabelView, kSeats> labels{};
   Array1<TabView, 2> tabs{};
   PanelView panel;
+  int chosen = 0;  // seat 4's card chosen with the keys, 0 for none
 };
 
 struct Sprite {

@@ -6,6 +6,8 @@
 //   ostrel_screenshots OUT_FOLDER --pace      time per flight step at every card speed
 //   ostrel_screenshots OUT_FOLDER --figures   start-up, memory and the pace of a deal
 //   ostrel_screenshots OUT_FOLDER --packs DIR the sets of the packs in DIR at sizes 1 and 5
+//   ostrel_screenshots OUT_FOLDER --languages the menu and the combinations in Russian, German
+//                                             and Japanese at sizes 1 and 5
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
@@ -225,6 +227,43 @@ void Shots(int window_size) {
   Dialogs(app, sfx);
 }
 
+// The main menu and a table with combinations in one language at one size.
+void LanguageShots(int language, const char* code, int window_size) {
+  const QString sfx = QStringLiteral("-%1-size%2").arg(QLatin1String(code)).arg(window_size);
+  AppFixture app(5);
+  TForm1& w = app.Window();
+  w.AppSettings().WindowSize = window_size;
+  w.AppSettings().Language = language;
+  w.ApplySettings();
+  app.LeaveTitle();
+  QTest::qWait(100);
+  Save(&w, "menu" + sfx);
+  app.StartAsNewPlayer("Anna");
+  app.Settle();
+  QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);  // To Begin
+  bool shown = false;
+  // Deals go on until one shows its combinations on the table.
+  app.RunUntil(
+      [&] {
+        const GameRecord& r = w.CurrentGame().Record();
+        if (Idle(w) && r.Phase == kPhaseCombinationsShown &&
+            w.Table()->View()->State().shown_count > 0) {
+          Save(&w, "combinations" + sfx);
+          shown = true;
+          return true;
+        }
+        if (r.GameOver) return true;
+        if (Idle(w) && r.Phase == kPhaseDealOver) {
+          QTest::mouseClick(w.Table()->Button7(), Qt::LeftButton);
+          return false;
+        }
+        PlayerActs(w);
+        return false;
+      },
+      60000);
+  if (!shown) std::fprintf(stderr, "%s: no combination was shown\n", code);
+}
+
 // The computer seats with a stopwatch: how long their card choices take.
 class TimedPlayers : public ComputerPlayers {
  public:
@@ -407,6 +446,14 @@ int main(int argc, char** argv) {
   }
   if (mode == "--lan") {
     LanShots();
+    return 0;
+  }
+  if (mode == "--languages") {
+    for (int size : {1, 5}) {
+      LanguageShots(1, "ru", size);
+      LanguageShots(2, "de", size);
+      LanguageShots(8, "ja", size);
+    }
     return 0;
   }
   if (argc > 3 && mode == "--size") {
