@@ -254,6 +254,7 @@ void TForm1::BuildPopupMenu() {
   connect(chat_, &QAction::triggered, this, not_yet("Chat"));
   QAction* passport = popup_->addAction(T("Passport"));
   passport->setObjectName("MPassport");
+  passport->setProperty("phrase", QByteArray("Passport"));
   connect(passport, &QAction::triggered, this, [this] {
     PassportWindow window(settings_, this);
     RunDialog(window);

@@ -383,7 +383,7 @@ DownloadResult HttpDownloadFile(const std::string& url, const std::string& targe
   Transfer t;
   t.url = url;
   t.timeout_ms = std::max(1, timeout_seconds) * 1000L;
-  result.error = Check(t, sink, status, &result.unreachable);
+  result.error = Check(t, sink, status);
   const std::string closed = CloseFlushed(sink.fd);
   if (result.error.empty()) result.error = closed;
   if (result.error.empty() && verify && !verify(temp)) result.error = "the file was refused";

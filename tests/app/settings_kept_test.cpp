@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/fallback_players.h"
+#include "plain_players.h"
 #include "app/main_window.h"
 #include "storage/atomic_file.h"
 #include "storage/club_file.h"

@@ -76,6 +76,9 @@ struct SameAsEnglish {
   std::string_view columns;  // column titles separated by spaces
 };
 const std::vector<SameAsEnglish> kSameAsEnglish = {
+    {PhraseKey::ClubTitle, "DEU"},
+    {PhraseKey::TopTenTab, "DEU FRA SPA ITA CZE"},
+    {PhraseKey::EMailLabel, "DEU"},
     {PhraseKey::SetCorona, "DEU FRA SPA ITA CZE"},
     {PhraseKey::SetShakespeare, "DEU FRA SPA ITA CZE"},
     {PhraseKey::SetBigBen, "DEU FRA SPA ITA CZE"},

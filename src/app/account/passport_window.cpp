@@ -55,7 +55,7 @@ PassportWindow::PassportWindow(Settings& settings, QWidget* parent)
   connect(country_, &CountryBox::Changed, this,
           [this](const std::string& code) { settings_.PassportCountry = code; });
   connect(sex_, &QComboBox::activated, this,
-          [this](int index) { settings_.PassportSex = index == 1 ? "W" : "M"; });
+          [this](int index) { settings_.PassportSex = std::string(1, index == 1 ? 'W' : 'M'); });
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   nick_lamp_->setPixmap(
       LampPicture(CheckPassportField(nick_->text().toStdString(), PassportField::Nick)));
