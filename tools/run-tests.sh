@@ -17,6 +17,7 @@ fi
 cmake -S "$here" -B "$build" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 if [ -d "$build/tests/server" ]; then
   echo "The server's tests on PostgreSQL:"
