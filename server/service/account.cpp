@@ -46,19 +46,6 @@ online::TInfo14 ToInfo(const ProfileRow& p) {
   return i;
 }
 
-online::TTarvoGame ToGame(const RatedRow& r) {
-  online::TTarvoGame g;
-  g.Kon = r.kon;
-  g.Best = r.best;
-  g.Rating = r.rating;
-  g.Sessions = r.sessions;
-  g.KonL = r.konl;
-  g.Score = r.score;
-  g.R1 = r.r1;
-  g.R2 = r.r2;
-  return g;
-}
-
 }  // namespace
 
 std::optional<AccountReply> AccountService::Gate(const std::string& nick, const std::string& pw,
@@ -163,7 +150,7 @@ AccountReply AccountService::Handle(const online::RatedRecordReadRequest& r, con
   if (auto refused = Gate(r.Nick, r.Pw, c)) return *refused;
   auto rated = store_.ReadRated(r.Nick, r.Prefix);
   if (!rated) return online::BuildRefusedReply();
-  return online::BuildRatedRecordReply(ToGame(*rated));
+  return online::BuildRatedRecordReply(RatedRecordOf(*rated));
 }
 
 AccountReply AccountService::Handle(const online::RatedRecordSaveRequest& r, const Caller& c) {

@@ -97,4 +97,17 @@ std::optional<int> ClosedCycleScore(const RatedRow& stored, const RatedRow& next
   return stored.open_score + static_cast<int>(std::lround(ExactDifference(stored, next.rating)));
 }
 
+online::TTarvoGame RatedRecordOf(const RatedRow& r) {
+  online::TTarvoGame g;
+  g.Kon = r.kon;
+  g.Best = r.best;
+  g.Rating = r.rating;
+  g.Sessions = r.sessions;
+  g.KonL = r.konl;
+  g.Score = r.score;
+  g.R1 = r.r1;
+  g.R2 = r.r2;
+  return g;
+}
+
 }  // namespace ostrel::server

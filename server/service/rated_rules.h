@@ -31,4 +31,7 @@ std::optional<RatedRow> NextRatedRecord(const RatedRow& stored, const online::TT
 // it closed none.
 std::optional<int> ClosedCycleScore(const RatedRow& stored, const RatedRow& next);
 
+// A stored rated record as the reply and the requests carry it.
+online::TTarvoGame RatedRecordOf(const RatedRow& row);
+
 }  // namespace ostrel::server

@@ -7,22 +7,9 @@
 namespace ostrel::server {
 namespace {
 
-online::TTarvoGame Sent(const RatedRow& r) {
-  online::TTarvoGame g;
-  g.Kon = r.kon;
-  g.Best = r.best;
-  g.Rating = r.rating;
-  g.Sessions = r.sessions;
-  g.KonL = r.konl;
-  g.Score = r.score;
-  g.R1 = r.r1;
-  g.R2 = r.r2;
-  return g;
-}
-
 // What a well-behaved program sends at the start of a game.
 online::TTarvoGame StartOf(const RatedRow& stored) {
-  online::TTarvoGame g = Sent(stored);
+  online::TTarvoGame g = RatedRecordOf(stored);
   g.Kon = stored.kon + 1;
   g.Rating = ProvisionalRating(stored.kon, stored.rating);
   g.KonL = 0;
@@ -32,7 +19,7 @@ online::TTarvoGame StartOf(const RatedRow& stored) {
 
 // ... and at its end, from the provisional record it reads back and the cycle it remembers.
 online::TTarvoGame EndOf(const RatedRow& provisional, int konl_before, int score_before, int d) {
-  online::TTarvoGame g = Sent(provisional);
+  online::TTarvoGame g = RatedRecordOf(provisional);
   g.Rating = FinalRating(provisional.kon, provisional.rating, d);
   int c = score_before + d;
   if (konl_before + 1 > 24) {

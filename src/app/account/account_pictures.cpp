@@ -220,4 +220,13 @@ bool IsAccountPhoto(const std::string& bytes) {
   return reader.canRead() && reader.size() == QSize(kPhotoWidth, kPhotoHeight);
 }
 
+QLabel* AccountTitle(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.25);
+  label->setFont(font);
+  return label;
+}
+
 }  // namespace ostrel

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QString>
 #include <optional>
@@ -39,6 +40,9 @@ QPixmap FramedPhoto(const std::string& jpeg, char sex);
 std::optional<std::string> PhotoJpegFromFile(const QString& path);
 // Whether the bytes are a JPEG picture of exactly 200 x 250.
 bool IsAccountPhoto(const std::string& bytes);
+
+// A page's title in the account windows: the window's font, bold and a quarter larger.
+QLabel* AccountTitle(const QString& text, QWidget* parent);
 
 inline constexpr int kPhotoWidth = 200;
 inline constexpr int kPhotoHeight = 250;

@@ -25,15 +25,6 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-QLabel* Title(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  QFont font = label->font();
-  font.setBold(true);
-  font.setPointSizeF(font.pointSizeF() * 1.25);
-  label->setFont(font);
-  return label;
-}
-
 QPushButton* RefreshButton(QWidget* parent) {
   return new QPushButton(T("Refresh"), parent);
 }
@@ -55,7 +46,7 @@ constexpr const char* kPresidentIcons[12] = {
 QWidget* AccountWindow::BuildResultsTab() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(Title(T("Information about your games"), page));
+  layout->addWidget(AccountTitle(T("Information about your games"), page));
   auto* grid = new QGridLayout;
   grid->setSpacing(0);
   constexpr const char* kRows[9] = {"Game",          "Player",       "Rating",
@@ -103,7 +94,7 @@ void AccountWindow::DrawResults() {
 QWidget* AccountWindow::BuildTopTab() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(Title(T("Top 10 best rated players"), page));
+  layout->addWidget(AccountTitle(T("Top 10 best rated players"), page));
   auto* grid = new QGridLayout;
   const QString header[6] = {QStringLiteral("№"), T("Nick"),  QStringLiteral("C"), T("Sex"),
                              T("City"),           T("Rating")};
@@ -202,7 +193,7 @@ void AccountWindow::OpenProfile() {
 QWidget* AccountWindow::BuildPresidentTab() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(Title(T("President of the Order") + QStringLiteral(" \"") +
+  layout->addWidget(AccountTitle(T("President of the Order") + QStringLiteral(" \"") +
                               T("Ostrel-Quartet") + QStringLiteral("\""),
                           page));
   auto* body = new QHBoxLayout;

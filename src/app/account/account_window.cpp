@@ -40,15 +40,6 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-QLabel* Title(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  QFont font = label->font();
-  font.setBold(true);
-  font.setPointSizeF(font.pointSizeF() * 1.25);
-  label->setFont(font);
-  return label;
-}
-
 }  // namespace
 
 QString UserFilePath(const QString& program_folder) {
@@ -112,7 +103,7 @@ void AccountWindow::BusyChanged(bool busy) {
 QWidget* AccountWindow::BuildAccountTab() {
   auto* page = new QWidget;
   auto* grid = new QGridLayout(page);
-  grid->addWidget(Title(T("Your account information"), page), 0, 0, 1, 4);
+  grid->addWidget(AccountTitle(T("Your account information"), page), 0, 0, 1, 4);
   const auto add_field = [&](int row, const char* label, QWidget* field, int lamp_field) {
     grid->addWidget(new QLabel(T(label) + QStringLiteral(":"), page), row, 0);
     grid->addWidget(field, row, 1);
