@@ -42,7 +42,7 @@ online::TTarvoRecord Record(int place, std::string nick, std::string country, st
 class OnlineLinesTest : public QObject {
   Q_OBJECT
  private slots:
-  void TopTenLines();
+  void ListLines();
   void RatingsShowThreeDecimalsWithComma_data();
   void RatingsShowThreeDecimalsWithComma();
   void ChatMessageTravelsWithUnderscoresAndShowsSpaces();
@@ -56,7 +56,7 @@ class OnlineLinesTest : public QObject {
   void SharedFolderIsTheParent();
 };
 
-void OnlineLinesTest::TopTenLines() {
+void OnlineLinesTest::ListLines() {
   const TopTenLines lines{Record(1, "Walter", "1-001", "Москва", "W", 512),
                           Record(2, "#", "#", "#", "#", 0),
                           Record(3, "Ann", "1-099", "Nowhere", "M", 17)};

@@ -47,6 +47,25 @@ void Fill(const std::string& data) {
   stats.stat4 = "Ann";
   stats.x = {100, 4, 60, 40, 7, 3};
   store.AddStats(65, stats);
+  // A club account with a rating of exactly 7 and tournament figures.
+  server::AccountRow vera;
+  vera.nick = "Vera";
+  vera.pw_hash = "not-a-hash";  // nobody signs in as her
+  vera.city = "Riga";
+  vera.country1 = "Latvia";
+  vera.country2 = "1-026";
+  vera.sex = "W";
+  vera.email = "vera@example.org";
+  vera.dater = "01.12.2026";
+  vera.r01 = vera.r02 = vera.r03 = "#";
+  store.CreateAccount(vera, 7, {online::kAccountPrefix});
+  store.UpdateRated("Vera", online::kAccountPrefix, [](const server::RatedRow& row) {
+    server::RatedRow rated = row;
+    rated.kon = 3;
+    rated.rating = 7;
+    return std::optional<server::RatedRow>(rated);
+  });
+  store.SaveTourFigures("Vera", 40, 3, 12);
 }
 
 }  // namespace

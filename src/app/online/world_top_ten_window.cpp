@@ -145,7 +145,10 @@ WorldTopTenWindow::WorldTopTenWindow(ServiceClient client, TopTenWindowInput inp
     if (row >= 0 && row < static_cast<int>(views_.size())) ShowView(views_[row]);
   });
   resize(input_.purple ? 720 : 620, 520);
+  // The first view is read once, here, not again by the choice's signal.
+  choice_->blockSignals(true);
   choice_->setCurrentRow(0);
+  choice_->blockSignals(false);
   ShowView(view_);
 }
 
