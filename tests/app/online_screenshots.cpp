@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
   Settings settings;
   settings.PassportNick = "Walter";
   settings.PassportCity = "Riga";
+  settings.Liked = false;
   {
     StatsWindow w(client, settings);
     WaitFor(w);
