@@ -87,6 +87,13 @@ ChatWindow::ChatWindow(ServiceClient client, Settings& settings, std::string sha
   bottom->addWidget(close);
   layout->addLayout(bottom);
 
+  Connect();
+  timer_.start(kChatLinePeriodMs);
+  resize(640, 560);
+  Read();
+}
+
+void ChatWindow::Connect() {
   connect(&job_, &OnlineJob::BusyChanged, waiting_, &QWidget::setVisible);
   connect(line_, &QLineEdit::returnPressed, this, &ChatWindow::Send);
   connect(send_, &QPushButton::clicked, this, &ChatWindow::Send);
@@ -109,9 +116,6 @@ ChatWindow::ChatWindow(ServiceClient client, Settings& settings, std::string sha
   line_->setEnabled(PassportPasses());
   send_->setEnabled(line_->isEnabled());
   connect(line_, &QLineEdit::textChanged, this, [this] { send_->setEnabled(line_->isEnabled()); });
-  timer_.start(kChatLinePeriodMs);
-  resize(640, 560);
-  Read();
 }
 
 bool ChatWindow::PassportPasses() const {

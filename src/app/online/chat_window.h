@@ -58,6 +58,7 @@ class ChatWindow : public QDialog {
   void Read();
 
  private:
+  void Connect();
   void Send();
   void Show(const TopTenLines& lines);
   void ShowNoConnect();

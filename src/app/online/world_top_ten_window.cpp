@@ -101,6 +101,34 @@ WorldTopTenWindow::WorldTopTenWindow(ServiceClient client, TopTenWindowInput inp
   title_->setAlignment(Qt::AlignCenter);
   title_->setStyleSheet(QStringLiteral("font-weight: bold; color: #800000;"));
   right->addWidget(title_);
+  right->addWidget(MakeTourKinds());
+  list_ = MakeTree(this, 10);
+  list_->setObjectName(QStringLiteral("list"));
+  right->addWidget(list_);
+  games_ = new QLabel(this);
+  games_->setObjectName(QStringLiteral("games"));
+  right->addWidget(games_);
+  near_ = MakeTree(this, 5);
+  near_->setObjectName(QStringLiteral("near"));
+  right->addWidget(near_);
+
+  right->addLayout(MakeBottom());
+  layout->addLayout(right, 1);
+
+  connect(&job_, &OnlineJob::BusyChanged, waiting_, &QWidget::setVisible);
+  connect(choice_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && row < static_cast<int>(views_.size())) ShowView(views_[row]);
+  });
+  resize(input_.purple ? 720 : 620, 520);
+  // The first view is read once, here, not again by the choice's signal.
+  choice_->blockSignals(true);
+  choice_->setCurrentRow(0);
+  choice_->blockSignals(false);
+  ShowView(view_);
+}
+
+// The tournament lists' three kinds: by score, rating or games.
+QWidget* WorldTopTenWindow::MakeTourKinds() {
   tour_kinds_ = new QWidget(this);
   auto* kinds = new QHBoxLayout(tour_kinds_);
   kinds->setContentsMargins(0, 0, 0, 0);
@@ -114,17 +142,10 @@ WorldTopTenWindow::WorldTopTenWindow(ServiceClient client, TopTenWindowInput inp
     connect(button, &QPushButton::clicked, this, [this, kind = kind] { ShowTourKind(kind); });
     kinds->addWidget(button);
   }
-  right->addWidget(tour_kinds_);
-  list_ = MakeTree(this, 10);
-  list_->setObjectName(QStringLiteral("list"));
-  right->addWidget(list_);
-  games_ = new QLabel(this);
-  games_->setObjectName(QStringLiteral("games"));
-  right->addWidget(games_);
-  near_ = MakeTree(this, 5);
-  near_->setObjectName(QStringLiteral("near"));
-  right->addWidget(near_);
+  return tour_kinds_;
+}
 
+QLayout* WorldTopTenWindow::MakeBottom() {
   auto* bottom = new QHBoxLayout();
   waiting_ = new QLabel(T("Waiting for the server…"), this);
   waiting_->setObjectName(QStringLiteral("waiting"));
@@ -137,19 +158,7 @@ WorldTopTenWindow::WorldTopTenWindow(ServiceClient client, TopTenWindowInput inp
   auto* close = new QPushButton(T(PhraseKey::Close), this);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   bottom->addWidget(close);
-  right->addLayout(bottom);
-  layout->addLayout(right, 1);
-
-  connect(&job_, &OnlineJob::BusyChanged, waiting_, &QWidget::setVisible);
-  connect(choice_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0 && row < static_cast<int>(views_.size())) ShowView(views_[row]);
-  });
-  resize(input_.purple ? 720 : 620, 520);
-  // The first view is read once, here, not again by the choice's signal.
-  choice_->blockSignals(true);
-  choice_->setCurrentRow(0);
-  choice_->blockSignals(false);
-  ShowView(view_);
+  return bottom;
 }
 
 void WorldTopTenWindow::ShowView(TopTenView view) {

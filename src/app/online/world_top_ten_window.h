@@ -15,6 +15,7 @@
 #include "storage/champions.h"
 
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class QTreeWidget;
@@ -63,6 +64,8 @@ class WorldTopTenWindow : public QDialog {
 
  private:
   struct Answer;
+  QWidget* MakeTourKinds();
+  QLayout* MakeBottom();
   void Read();
   void ShowAnswer(const Answer& answer);
   void Fill(QTreeWidget* tree, const std::vector<ShownLine>& lines);
