@@ -305,6 +305,7 @@ void TForm1::ApplySettings() {
   menu_->SetNetworkClub(settings_.Multiplayer);
   RefreshChampions();
   UpdateSongButtons();
+  OnlineScreenChanged();
   // Every item of the context menu keeps the phrase it was made with.
   for (QAction* a : popup_->actions()) {
     const QByteArray phrase = a->property("phrase").toByteArray();

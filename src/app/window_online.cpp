@@ -22,8 +22,6 @@ namespace ostrel {
 
 namespace {
 
-constexpr int kIndicatorMargin = 8;
-
 std::string SharedFolderOf(const AppContext& context) {
   return SharedFolder(context.program_folder);
 }
@@ -81,7 +79,6 @@ void TForm1::OfferResultWrite(int cycle_score) {
 void TForm1::OnlineScreenChanged() {
   if (!online_) return;
   online_->SetScale(CurrentScale().s);
-  online_->move(menu_->width() - online_->width() - kIndicatorMargin, kIndicatorMargin);
   online_->SetMenuShown(screen_ == Screen::Menu && !context_.instant);
 }
 

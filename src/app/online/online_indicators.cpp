@@ -18,6 +18,7 @@ namespace {
 constexpr int kSirenFrameMs = 150;
 constexpr int kShelfWidth = 220, kShelfHeight = 54, kIconSize = 72;
 constexpr int kSirenWidth = 24, kSirenHeight = 32, kSirenGap = 8;
+constexpr int kCornerMargin = 8;
 
 QString NewsAddress(const std::string& site) {
   return QString::fromStdString(site) + QStringLiteral("/news/");
@@ -43,6 +44,7 @@ OnlineIndicators::OnlineIndicators(ServiceClient client, std::string shared_fold
     ++frame_;
     update();
   });
+  if (parent) parent->installEventFilter(this);
   Relayout();
 }
 
@@ -130,6 +132,7 @@ void OnlineIndicators::Relayout() {
   } else {
     setFixedSize(2 * kSirenWidth + kSirenGap, kSirenHeight);
   }
+  PlaceInCorner();
   const bool any = news_on_ || chat_on_;
   setVisible(any);
   if (any && !Shelf()) {
@@ -138,6 +141,16 @@ void OnlineIndicators::Relayout() {
     siren_timer_.stop();
   }
   update();
+}
+
+void OnlineIndicators::PlaceInCorner() {
+  if (const QWidget* screen = parentWidget())
+    move(screen->width() - width() - kCornerMargin, kCornerMargin);
+}
+
+bool OnlineIndicators::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parent() && event->type() == QEvent::Resize) PlaceInCorner();
+  return QWidget::eventFilter(watched, event);
 }
 
 QString OnlineIndicators::HintAt(QPoint point) const {

@@ -57,11 +57,14 @@ class OnlineIndicators : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   bool event(QEvent* event) override;
+  // Keeps the indicators in the top right corner of the screen they stand on.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QRect NewsRect() const;
   QRect ChatRect() const;
   void Relayout();
+  void PlaceInCorner();
 
   OnlineJob chat_job_;
   OnlineJob news_job_;
