@@ -10,12 +10,14 @@
 #include <QtTest>
 #include <cstdio>
 
+#include "app/menu_screen.h"
 #include "app/online/chat_window.h"
 #include "app/online/online_indicators.h"
 #include "app/online/result_write_window.h"
 #include "app/online/stats_window.h"
 #include "app/online/world_top_ten_window.h"
 #include "online_server.h"
+#include "table/layout.h"
 
 using namespace ostrel;
 
@@ -93,21 +95,19 @@ int main(int argc, char** argv) {
     ResultWriteWindow w(client, settings, 275);
     Save(&w, "online-result-write");
   }
-  for (const double scale : {1.0, 2.0}) {
+  // The indicators over the main menu, small and large window.
+  for (const int size : {1, 5}) {
     QTemporaryDir fresh;
-    OnlineIndicators indicators(client, fresh.path().toStdString());
-    indicators.SetScale(scale);
+    const TableScale scale = ScaleForWindowSize(size, 3000, 2000);
+    MenuScreen menu;
+    menu.SetTableScale(scale);
+    menu.resize(scale.client_w, scale.client_h);
+    OnlineIndicators indicators(client, fresh.path().toStdString(), &menu);
+    indicators.SetScale(scale.s);
     indicators.CheckChat();
     indicators.CheckNews();
     WaitFor(indicators);
-    QWidget frame;
-    frame.setFixedSize(indicators.width() + 16, indicators.height() + 16);
-    frame.setStyleSheet(QStringLiteral("background: #1d5b2c;"));
-    indicators.setParent(&frame);
-    indicators.move(8, 8);
-    indicators.show();
-    Save(&frame, scale < kShelfScale ? "online-indicators-sirens" : "online-indicators-shelf");
-    indicators.setParent(nullptr);
+    Save(&menu, QStringLiteral("online-indicators-size%1").arg(size));
   }
   return 0;
 }

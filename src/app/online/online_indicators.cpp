@@ -18,7 +18,7 @@ namespace {
 constexpr int kSirenFrameMs = 150;
 constexpr int kShelfWidth = 220, kShelfHeight = 54, kIconSize = 72;
 constexpr int kSirenWidth = 24, kSirenHeight = 32, kSirenGap = 8;
-constexpr int kCornerMargin = 8;
+constexpr int kCornerMargin = 20;  // inside the menu's frame, at scale 1
 
 QString NewsAddress(const std::string& site) {
   return QString::fromStdString(site) + QStringLiteral("/news/");
@@ -144,8 +144,10 @@ void OnlineIndicators::Relayout() {
 }
 
 void OnlineIndicators::PlaceInCorner() {
-  if (const QWidget* screen = parentWidget())
-    move(screen->width() - width() - kCornerMargin, kCornerMargin);
+  const QWidget* screen = parentWidget();
+  if (!screen) return;
+  const int margin = static_cast<int>(kCornerMargin * scale_);
+  move(screen->width() - width() - margin, margin);
 }
 
 bool OnlineIndicators::eventFilter(QObject* watched, QEvent* event) {
