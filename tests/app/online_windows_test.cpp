@@ -158,6 +158,7 @@ void OnlineWindowsTest::ChatShowsNewMarksSendsAndKeepsItsFile() {
   QVERIFY(w.Line()->text().isEmpty());
   QVERIFY(!w.Line()->isEnabled());
   QCOMPARE(w.ShownNumbers().back(), 3);
+  QCOMPARE(w.NewNumbers(), std::vector<int>{});  // one's own message is not news
   QCOMPARE(w.ShownText(2), QString("Riga : 09 15 11.12.2026 Ostrel-Quartet 5.7f : Walter\n"
                                    "Hello world"));
   QCOMPARE(LoadChatFile(folder).last_seen, 3);

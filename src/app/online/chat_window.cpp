@@ -153,6 +153,7 @@ void ChatWindow::Send() {
       line_->clear();
       line_->setEnabled(false);
       send_->setEnabled(false);
+      own_ = result.number;  // the player's own message is not news to him
       if (result.list) Show(*result.list);
       file_.last_seen = std::max(file_.last_seen, result.number);
       SaveFile();
@@ -172,7 +173,7 @@ void ChatWindow::Show(const TopTenLines& lines) {
   shown_.clear();
   marked_new_.clear();
   for (const online::TTarvoRecord& message : filled)
-    AddMessage(message, message.Score > file_.last_seen);
+    AddMessage(message, message.Score > file_.last_seen && message.Score != own_);
   if (file_.at_bottom) messages_->scrollToBottom();
   const int newest = NewestMessage(filled);
   if (newest > 0 && newest != file_.last_seen) {

@@ -72,6 +72,7 @@ class ChatWindow : public QDialog {
   ChatFile file_;
   QTimer timer_;
   std::vector<int> shown_, marked_new_;
+  int own_ = 0;  // the number of the message sent from this window
   QListWidget* messages_;
   QLineEdit* line_;
   QPushButton* send_;
