@@ -1,6 +1,7 @@
 // A real ostrel-server on a free loopback port for the online windows, its database filled
 // beforehand through the server's store: three lines of the Windows list, one of the Android
-// list, two chat messages, a club account "Vera" rated 7 with tournament figures, the statistics, and a news page numbered 7.
+// list, two chat messages, a club account "Vera" rated 7 with tournament figures, the
+// statistics, and a news page numbered 7.
 #pragma once
 
 #include <memory>
