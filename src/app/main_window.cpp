@@ -207,10 +207,11 @@ void TForm1::ConnectTable() {
     gif_->TakeFrame();
     SaveRecording();
   });
-  connect(table_, &TableScreen::GameEnded, this, &TForm1::ReportGameEnd);
   connect(table_, &TableScreen::Idle, session_, &TableSession::TableIdle);
   connect(session_, &TableSession::Progress, table_, &TableScreen::SetProgress);
   connect(session_, &TableSession::CycleVerdictWanted, this, &TForm1::ShowVerdict);
+  connect(session_, &TableSession::StatisticsWanted, this, &TForm1::ReportGameEnd);
+  connect(session_, &TableSession::WorldTopTenWanted, this, &TForm1::OfferResultWrite);
   connect(session_, &TableSession::MenuWanted, this, &TForm1::BackToMenu);
 }
 

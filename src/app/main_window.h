@@ -121,7 +121,7 @@ class TForm1 : public QWidget {
   void OpenNews();
   void AddWorldTopTenButton(QDialog& club_top_ten);
   // The statistics report of a finished game, and the result writing after a cycle.
-  void ReportGameEnd();
+  void ReportGameEnd(int score_difference, bool cycle_end);
   void OfferResultWrite(int cycle_score);
   // The indicators follow the screen (news only over the menu) and the drawing scale.
   void OnlineScreenChanged();

@@ -142,7 +142,6 @@ void TForm1::ShowVerdict(int place, int result) {
   }
   sounds_->Play(VerdictSound(place, in.account_mode), false);
   RunDialog(verdict);
-  OfferResultWrite(result);
 }
 
 }  // namespace ostrel

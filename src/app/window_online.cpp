@@ -53,16 +53,14 @@ void TForm1::SetUpOnline() {
   }
 }
 
-void TForm1::ReportGameEnd() {
+void TForm1::ReportGameEnd(int score_difference, bool cycle_end) {
   if (!reporter_ || context_.instant) return;
   const PlayMode& mode = CurrentGame().Mode();
   GameReport game;
   game.against_computer = !mode.NetworkMode && !mode.TournamentMode;
+  game.cycle_end = cycle_end;
+  game.margin = score_difference;
   game.tournament_seat1 = mode.TournamentMode && mode.TournamentSeat == 1;
-  if (const auto& standing = session_->Session().Standing()) {
-    game.cycle_end = standing->cycle_end;
-    game.margin = standing->score_difference;
-  }
   reporter_->ReportGame(game);
 }
 
