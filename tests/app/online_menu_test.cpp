@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "app/online/world_top_ten_window.h"
+#include "app/table_session.h"
 #include "app_fixture.h"
 
 using namespace ostrel;
@@ -16,6 +17,7 @@ class OnlineMenuTest : public QObject {
  private slots:
   void TopTenLeadsToTheWorldTopTen_data();
   void TopTenLeadsToTheWorldTopTen();
+  void FinishedGameAsksForItsReport();
 };
 
 void OnlineMenuTest::TopTenLeadsToTheWorldTopTen_data() {
@@ -50,6 +52,38 @@ void OnlineMenuTest::TopTenLeadsToTheWorldTopTen() {
   }
   QTest::mouseClick(app.Window().Menu()->findChild<QAbstractButton*>("Button9"), Qt::LeftButton);
   QCOMPARE(shown_views, views);
+}
+
+// Every game's end asks for the statistics report with the game's margin; the first game
+// closes no cycle, so the world top ten is not offered.
+void OnlineMenuTest::FinishedGameAsksForItsReport() {
+  AppFixture app(3);
+  app.LeaveTitle();
+  app.StartAsNewPlayer("Gina", "pw");
+  TForm1& w = app.Window();
+  auto* session = w.findChild<TableSession*>();
+  QVERIFY(session);
+  QSignalSpy reports(session, &TableSession::StatisticsWanted);
+  QSignalSpy cycles(session, &TableSession::WorldTopTenWanted);
+  QVERIFY(app.RunUntil(
+      [&] {
+        if (w.Table()->Busy()) return false;
+        if (w.CurrentGame().Record().GameOver) return true;
+        PlayerActs(w);
+        return false;
+      },
+      60000));
+  QVERIFY(app.Settle());
+  QCOMPARE(reports.count(), 0);
+  QTest::mouseClick(w.Table()->Button8(), Qt::LeftButton);
+  QVERIFY(app.RunUntil([&] { return w.CurrentScreen() == TForm1::Screen::Menu; }, 3000));
+  QCOMPARE(reports.count(), 1);
+  const auto& standing = session->Session().Standing();
+  QVERIFY(standing.has_value());
+  QVERIFY(standing->score_difference != 0);
+  QCOMPARE(reports[0][0].toInt(), standing->score_difference);
+  QCOMPARE(reports[0][1].toBool(), false);
+  QCOMPARE(cycles.count(), 0);
 }
 
 QTEST_MAIN(OnlineMenuTest)
