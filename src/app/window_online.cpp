@@ -17,6 +17,7 @@
 #include "app/text.h"
 #include "storage/club_file.h"
 #include "storage/club_store.h"
+#include "table/purple_design.h"
 
 namespace ostrel {
 
@@ -121,6 +122,10 @@ void TForm1::OpenChat() {
   ChatWindow window(ServiceClient(context_.site.toStdString()), settings_, SharedFolderOf(context_),
                     this);
   window.save_settings = [this] { SaveSettingsNow(); };
+  // The graphics pack carries the chat's purple background and header; without it the chat
+  // keeps its gray look.
+  if (settings_.AuxDesignPurple)
+    ApplyPurpleDesign(&window, pictures_->Folders(), "TarvoGamesChat", "GIcon48WT");
   RunDialog(window);
   chat_open_ = false;
 }
