@@ -93,8 +93,9 @@ WorldTopTenWindow::WorldTopTenWindow(ServiceClient client, TopTenWindowInput inp
   choice_ = new QListWidget(this);
   choice_->setObjectName(QStringLiteral("views"));
   for (TopTenView view : views_) choice_->addItem(ViewTitle(view));
-  choice_->setFixedWidth(choice_->sizeHintForColumn(0) + 12);
-  layout->addWidget(choice_);
+  choice_->setFixedSize(choice_->sizeHintForColumn(0) + 12,
+                        choice_->sizeHintForRow(0) * choice_->count() + 8);
+  layout->addWidget(choice_, 0, Qt::AlignTop);
 
   auto* right = new QVBoxLayout();
   title_ = new QLabel(this);
