@@ -76,7 +76,7 @@ online::TopTenWriteRequest ChatMessage(const Passport& passport, const std::stri
   message.Nick = passport.nick;
   message.City = passport.city;
   message.Country = passport.country;
-  message.R7 = passport.sex;
+  message.R7 = passport.sex == "W" ? "W" : "M";  // the service takes nothing else
   message.R9 = online::ChatWireText(time_date_title);
   message.R10 = online::ChatWireText(typed);
   if (message.R10.empty()) message.R10 = "#";
