@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/online/online_indicators.h"
 #include "app/online/online_reads.h"
 #include "app/online/seen_files.h"
 #include "app/online/stats_reports.h"
@@ -52,6 +53,8 @@ class OnlineLinesTest : public QObject {
   void ChatFileReadBackAndDamaged();
   void NewsFileAndNewsNumber_data();
   void NewsFileAndNewsNumber();
+  void IndicatorsSirensBelowScaleOneSix_data();
+  void IndicatorsSirensBelowScaleOneSix();
   void SharedFolderIsTheParent_data();
   void SharedFolderIsTheParent();
 };
@@ -197,6 +200,34 @@ void OnlineLinesTest::NewsFileAndNewsNumber() {
   QCOMPARE(LoadNewsFile(path), 0);
   QVERIFY(SaveNewsFile(path, number).ok());
   QCOMPARE(LoadNewsFile(path), number);
+}
+
+void OnlineLinesTest::IndicatorsSirensBelowScaleOneSix_data() {
+  QTest::addColumn<double>("scale");
+  QTest::addColumn<bool>("shelf");
+  QTest::addColumn<QSize>("size");
+  QTest::newRow("small window") << 1.0 << false << QSize(56, 32);
+  QTest::newRow("just below") << 1.59 << false << QSize(56, 32);
+  QTest::newRow("from 1.6 on") << 1.6 << true << QSize(220, 99);
+}
+
+// Nothing found yet: hidden, and no hint anywhere. The size and the kind follow the scale.
+void OnlineLinesTest::IndicatorsSirensBelowScaleOneSix() {
+  QFETCH(double, scale);
+  QFETCH(bool, shelf);
+  QFETCH(QSize, size);
+  QTemporaryDir folder;
+  QWidget menu;
+  menu.resize(760, 500);
+  OnlineIndicators indicators(ServiceClient("http://127.0.0.1:9"), folder.path().toStdString(),
+                              &menu);
+  indicators.SetScale(scale);
+  QCOMPARE(indicators.Shelf(), shelf);
+  QCOMPARE(indicators.size(), size);
+  QVERIFY(indicators.isHidden());
+  QCOMPARE(indicators.HintAt({4, 4}), QString());
+  // The top right corner of the menu, inside its frame.
+  QCOMPARE(indicators.geometry().right(), 760 - 1 - static_cast<int>(20 * scale));
 }
 
 void OnlineLinesTest::SharedFolderIsTheParent_data() {
