@@ -23,6 +23,8 @@ namespace ostrel {
 
 namespace {
 
+constexpr int kLanGamesSetting = 1;
+
 std::string SharedFolderOf(const AppContext& context) {
   return SharedFolder(context.program_folder);
 }
@@ -62,6 +64,9 @@ void TForm1::ReportGameEnd(int score_difference, bool cycle_end) {
   game.cycle_end = cycle_end;
   game.margin = score_difference;
   game.tournament_seat1 = mode.TournamentMode && mode.TournamentSeat == 1;
+  // The host counts a network game; the LAN window's number of games is fixed at one.
+  game.network_host = mode.NetworkMode && mode.NetworkSeat == 1;
+  game.games_setting = kLanGamesSetting;
   reporter_->ReportGame(game);
 }
 
