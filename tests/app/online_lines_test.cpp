@@ -132,13 +132,17 @@ void OnlineLinesTest::ResultsReportFields_data() {
   QTest::addColumn<bool>("cycle_end");
   QTest::addColumn<int>("margin");
   QTest::addColumn<bool>("seat1");
+  QTest::addColumn<bool>("host");
   QTest::addColumn<QList<int>>("r");  // R1-R6; R7-R12 are always 0
   QTest::newRow("won with the computer")
-      << true << false << 84 << false << QList<int>{1, 0, 84, 0, 0, 0};
+      << true << false << 84 << false << false << QList<int>{1, 0, 84, 0, 0, 0};
   QTest::newRow("lost, closing a cycle")
-      << true << true << -30 << false << QList<int>{1, 1, 0, 30, 0, 0};
+      << true << true << -30 << false << false << QList<int>{1, 1, 0, 30, 0, 0};
   // A network or tournament game reports neither the margin nor a cycle.
-  QTest::newRow("tournament seat 1") << false << true << 50 << true << QList<int>{0, 0, 0, 0, 0, 1};
+  QTest::newRow("tournament seat 1")
+      << false << true << 50 << true << false << QList<int>{0, 0, 0, 0, 0, 1};
+  QTest::newRow("network host") << false << false << 20 << false << true
+                                << QList<int>{0, 0, 0, 0, 3, 0};
 }
 
 void OnlineLinesTest::ResultsReportFields() {
@@ -146,12 +150,15 @@ void OnlineLinesTest::ResultsReportFields() {
   QFETCH(bool, cycle_end);
   QFETCH(int, margin);
   QFETCH(bool, seat1);
+  QFETCH(bool, host);
   QFETCH(QList<int>, r);
   GameReport game;
   game.against_computer = computer;
   game.cycle_end = cycle_end;
   game.margin = margin;
   game.tournament_seat1 = seat1;
+  game.network_host = host;
+  game.games_setting = 3;
   const online::StatsResultsRequest report = ResultsReport(game);
   for (int i = 0; i < 12; ++i) QCOMPARE(report.R[static_cast<std::size_t>(i)], i < 6 ? r[i] : 0);
   QCOMPARE(StartReport(false).Stat1, 1);
