@@ -141,6 +141,7 @@ void TForm1::CreateScreens(ComputerPlayers& players, std::uint64_t seed) {
   connect(account_, &AccountIndicator::AccountChanged, menu_, qOverload<>(&QWidget::update));
   // Tests run without a service; the real program signs in from the user file.
   if (!context_.instant) account_->StartUpSignIn();
+  SetUpOnline();
   table_ = new TableScreen(*sounds_, this);
   menu_->hide();
   SongButtonsSetup song_setup;
@@ -209,6 +210,8 @@ void TForm1::ConnectTable() {
   connect(table_, &TableScreen::Idle, session_, &TableSession::TableIdle);
   connect(session_, &TableSession::Progress, table_, &TableScreen::SetProgress);
   connect(session_, &TableSession::CycleVerdictWanted, this, &TForm1::ShowVerdict);
+  connect(session_, &TableSession::StatisticsWanted, this, &TForm1::ReportGameEnd);
+  connect(session_, &TableSession::WorldTopTenWanted, this, &TForm1::OfferResultWrite);
   connect(session_, &TableSession::MenuWanted, this, &TForm1::BackToMenu);
 }
 
@@ -251,7 +254,7 @@ void TForm1::BuildPopupMenu() {
   chat_ = popup_->addAction(T("Chat"));
   chat_->setObjectName("MChat");
   chat_->setProperty("phrase", QByteArray("Chat"));
-  connect(chat_, &QAction::triggered, this, not_yet("Chat"));
+  connect(chat_, &QAction::triggered, this, &TForm1::OpenChat);
   QAction* passport = popup_->addAction(T("Passport"));
   passport->setObjectName("MPassport");
   passport->setProperty("phrase", QByteArray("Passport"));
@@ -303,6 +306,7 @@ void TForm1::ApplySettings() {
   menu_->SetNetworkClub(settings_.Multiplayer);
   RefreshChampions();
   UpdateSongButtons();
+  OnlineScreenChanged();
   // Every item of the context menu keeps the phrase it was made with.
   for (QAction* a : popup_->actions()) {
     const QByteArray phrase = a->property("phrase").toByteArray();
@@ -330,6 +334,7 @@ void TForm1::ShowMenu() {
   RefreshChampions();
   menu_->show();
   UpdateSongButtons();
+  OnlineScreenChanged();
   timer1_.setInterval(20);
   timer1_.start();
   if (music_ && !music_->Playing()) Music(true);
@@ -342,6 +347,7 @@ void TForm1::ShowTable() {
   table_->show();
   table_->raise();
   UpdateSongButtons();
+  OnlineScreenChanged();
 }
 
 // The song buttons show from a drawing scale of 1.5 on, never over the title screen, and

@@ -28,6 +28,9 @@
 
 namespace ostrel {
 
+class OnlineIndicators;
+class StatsReporter;
+
 // What the window is started with: the real program passes its folder; tests pass a
 // temporary one, their own sounds and players, a seed and the wish to skip all waits.
 struct AppContext {
@@ -110,6 +113,18 @@ class TForm1 : public QWidget {
   void OpenHelp();
   void OpenAbout();
   void OpenTopTen();
+  // The world top ten, statistics, chat and news (window_online.cpp).
+  void SetUpOnline();
+  void OpenWorldTopTen();
+  void OpenChat();
+  void OpenStats();
+  void OpenNews();
+  void AddWorldTopTenButton(QDialog& club_top_ten);
+  // The statistics report of a finished game, and the result writing after a cycle.
+  void ReportGameEnd(int score_difference, bool cycle_end);
+  void OfferResultWrite(int cycle_score);
+  // The indicators follow the screen (news only over the menu) and the drawing scale.
+  void OnlineScreenChanged();
   void OpenHistory();
   void SwitchMode();
   void ShowVerdict(int place, int result);
@@ -150,6 +165,9 @@ class TForm1 : public QWidget {
   TitleScreen* title_;
   MenuScreen* menu_;
   AccountIndicator* account_ = nullptr;
+  OnlineIndicators* online_ = nullptr;
+  StatsReporter* reporter_ = nullptr;
+  bool chat_open_ = false;
   TableScreen* table_;
   TableSession* session_ = nullptr;
   QTimer timer1_;

@@ -85,6 +85,15 @@ void TableSession::ShowCycleVerdict(const GameRecord&) {
   }
 }
 
+void TableSession::ReportStatistics(const GameRecord& record) {
+  emit StatisticsWanted(record.ScoreDifference, record.GameNumber % 25 == 0);
+}
+
+void TableSession::EnterWorldTopTen(const GameRecord& record) {
+  const auto& standing = session_.Standing();
+  emit WorldTopTenWanted(standing ? standing->new_score : record.NewScore);
+}
+
 // The end of the game has run its steps; the window goes back to the menu once this event is
 // over, so that the step that pressed the button finishes first.
 void TableSession::ReturnToMenu() {

@@ -46,11 +46,17 @@ class TableSession : public QObject, private FinishPort {
   // A long computer choice, in percent; -1 when it has ended.
   void Progress(int percent);
   void CycleVerdictWanted(int place, int result);
+  // Every finished game, for the global statistics: the local team's margin.
+  void StatisticsWanted(int score_difference, bool cycle_end);
+  // A cycle of games with the computer ended, outside accounts: its score.
+  void WorldTopTenWanted(int cycle_score);
   void MenuWanted();
 
  private:
   void Tick();
   void ShowCycleVerdict(const GameRecord& record) override;
+  void ReportStatistics(const GameRecord& record) override;
+  void EnterWorldTopTen(const GameRecord& record) override;
   void ReturnToMenu() override;
 
   AsyncChooser chooser_;

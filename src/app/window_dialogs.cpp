@@ -92,9 +92,12 @@ void TForm1::OpenAbout() {
 }
 
 void TForm1::OpenTopTen() {
+  // The purple design's world top ten holds the club's tables among its views.
+  if (settings_.AuxDesignPurple) return OpenWorldTopTen();
   sounds_->Play("WOpenFo", false);
   if (!club_) return;
   TFormTopTen window(club_->TopTen(), this);
+  AddWorldTopTenButton(window);
   RunDialog(window);
 }
 
