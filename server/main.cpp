@@ -68,7 +68,8 @@ int Serve(const ServerOptions& o) {
     RadioLimits limits;
     limits.max_listeners = o.radio_listeners;
     std::vector<std::string> skipped;
-    std::shared_ptr<OggRadio> radio = OggRadio::FromFolder(o.site_files + "/radio", limits, &skipped);
+    std::shared_ptr<OggRadio> radio =
+        OggRadio::FromFolder(o.site_files + "/radio", limits, &skipped);
     for (const auto& s : skipped) log.Write("radio piece skipped: " + s);
     if (radio) log.Write("radio: " + std::to_string(radio->pieces().size()) + " pieces");
     service.SetRadio(std::move(radio));

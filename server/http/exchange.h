@@ -2,8 +2,8 @@
 // router and the handlers never see a socket.
 #pragma once
 
-#include <cstddef>
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>

@@ -222,8 +222,8 @@ class Session : public std::enable_shared_from_this<Session> {
   void StartStream(HttpResponse r) {
     streaming_ = true;
     keep_alive_ = false;
-    auto res = std::make_shared<http::response<http::empty_body>>(
-        static_cast<http::status>(r.status), 11);
+    auto res =
+        std::make_shared<http::response<http::empty_body>>(static_cast<http::status>(r.status), 11);
     res->set(http::field::server, "ostrel-server");
     res->set(http::field::content_type, r.content_type);
     res->set(http::field::cache_control, "no-cache, no-store");
@@ -245,13 +245,13 @@ class Session : public std::enable_shared_from_this<Session> {
     if (piece.bytes.empty()) return StreamAfter(std::move(source), wait);
     auto data = std::make_shared<std::string>(std::move(piece.bytes));
     stream_.expires_after(std::chrono::milliseconds(limits().write_timeout_ms));
-    net::async_write(stream_, http::make_chunk(net::buffer(*data)),
-                     [self = shared_from_this(), data, source, wait](beast::error_code ec,
-                                                                     std::size_t) mutable {
-                       if (ec) return self->EndStream();
-                       self->bytes_ += data->size();
-                       self->StreamAfter(std::move(source), wait);
-                     });
+    net::async_write(
+        stream_, http::make_chunk(net::buffer(*data)),
+        [self = shared_from_this(), data, source, wait](beast::error_code ec, std::size_t) mutable {
+          if (ec) return self->EndStream();
+          self->bytes_ += data->size();
+          self->StreamAfter(std::move(source), wait);
+        });
   }
 
   void StreamAfter(std::shared_ptr<ByteSource> source, std::chrono::milliseconds wait) {

@@ -68,8 +68,8 @@ bool WriteStations(const std::string& source, const std::string& out) {
     s.country = country;
     stations.push_back(std::move(s));
   }
-  const std::string text = "# Ostrel radio stations: CODE ID##NAME#COUNTRY#ADDRESS#LOGO\r\n" +
-                           StationListText(stations);
+  const std::string text =
+      "# Ostrel radio stations: CODE ID##NAME#COUNTRY#ADDRESS#LOGO\r\n" + StationListText(stations);
   // The list must read back as it was written.
   if (ParseStationList(text) != stations) {
     std::fprintf(stderr, "radiogen: the station list does not read back\n");
