@@ -1,5 +1,7 @@
 #include "storage/radio_files.h"
 
+#include <algorithm>
+
 #include "game/cp1251.h"
 #include "storage/atomic_file.h"
 #include "storage/text.h"
@@ -86,6 +88,9 @@ std::vector<RadioStation> ParseStationList(std::string_view bytes) {
   std::vector<RadioStation> stations;
   for (const std::string& line : SplitLines(bytes)) {
     if (line.empty() || line[0] == '#' || line.size() < 11) continue;
+    // A station has its address (the fifth field): a line of text without one, such as a
+    // web server's error page in place of the list, holds no station.
+    if (std::count(line.begin(), line.end(), '#') < 4) continue;
     std::vector<std::string> fields = SplitFields(line);
     // Characters 1-11 hold the code and the identifier: no "#" may stand among them.
     if (line.substr(0, 11).find('#') != std::string::npos) continue;

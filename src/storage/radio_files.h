@@ -74,8 +74,9 @@ struct RadioStation {
   bool operator==(const RadioStation&) const = default;
 };
 
-// The stations of a station list, in file order. Comment lines ("#" first) and lines too short
-// to hold a code and an identifier are left out; missing fields are empty.
+// The stations of a station list, in file order. Comment lines ("#" first), lines too short
+// to hold a code and an identifier and lines without a stream address (fewer than five
+// fields) are left out; a missing logo is empty.
 std::vector<RadioStation> ParseStationList(std::string_view bytes);
 // The bytes of a station list holding these stations (for the list we ship).
 std::string StationListText(const std::vector<RadioStation>& stations);

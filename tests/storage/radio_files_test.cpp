@@ -20,7 +20,9 @@ TEST(RadioStationList, ReadsFieldsAndSkipsCommentsAndShortLines) {
       "RUS 0000001##First#Russian Federation#http://a.example/s#RRADIO_LOGO_A\r\n"
       "RUS 2\r\n"
       "UK0-0000002#ignored#Second#United Kingdom#http://b.example/s#RRADIO_LOGO_B#extra#more\r\n"
-      "USA 0000003##\xC0\xE1\xE2#USA\r\n"
+      "USA 0000003##\xC0\xE1\xE2#USA#http://u.example/\r\n"
+      "<html><body>404 Not Found</body></html>\r\n"
+      "USA 0000004##No address#USA\r\n"
       "FRA 00#0004##Bad identifier#France#http://c.example#L\r\n";
   const std::vector<RadioStation> stations = ParseStationList(bytes);
   ASSERT_EQ(stations.size(), 3u);
@@ -28,8 +30,9 @@ TEST(RadioStationList, ReadsFieldsAndSkipsCommentsAndShortLines) {
                                        "http://a.example/s", "RRADIO_LOGO_A"}));
   EXPECT_EQ(stations[1], (RadioStation{"UK0", "0000002", "Second", "United Kingdom",
                                        "http://b.example/s", "RRADIO_LOGO_B"}));
-  // Windows-1251 becomes UTF-8; missing fields are empty.
-  EXPECT_EQ(stations[2], (RadioStation{"USA", "0000003", "\u0410\u0431\u0432", "USA", "", ""}));
+  // Windows-1251 becomes UTF-8; a missing logo is empty.
+  EXPECT_EQ(stations[2],
+            (RadioStation{"USA", "0000003", "\u0410\u0431\u0432", "USA", "http://u.example/", ""}));
 }
 
 TEST(RadioStationList, WrittenListReadsBack) {
