@@ -65,13 +65,17 @@ int main(int argc, char** argv) {
   context.radio_player = [] { return std::make_unique<NoRadio>(); };
   TForm1 w(context);
   w.AppSettings().RadioListFromServer = false;
-  w.AppSettings().WindowSize = 3;
+  w.AppSettings().WindowSize = 5;  // the radio shows from a drawing scale of 1.6 on
   w.RadioInit();
   w.show();
   QTest::mouseClick(w.Title(), Qt::LeftButton);
   w.ApplySettings();
+  // Switched on by a click on the radio itself.
+  auto* radio = w.Menu()->findChild<QWidget*>(QStringLiteral("ImRadio"));
+  if (!radio || !radio->isVisible()) qFatal("the radio is not on the menu");
+  QTest::mouseClick(radio, Qt::LeftButton);
   QTest::qWait(100);
-  Save(w.grab().toImage(), "radio-menu");
+  Save(w.grab().toImage().scaledToWidth(1000, Qt::SmoothTransformation), "radio-menu");
 
   const struct {
     int design;
