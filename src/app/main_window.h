@@ -108,6 +108,7 @@ class TForm1 : public QWidget {
   // The internet radio (app/radio/window_radio.cpp).
   void SetUpRadio();
   void RadioOnLeavingTitle();
+  void RadioMessage(const QString& text);
   void ShowMenu();
   void ShowTable();
   void Timer1Timer();

@@ -1,6 +1,5 @@
 // The main window's part of the internet radio: the service and the control on the menu, the
 // menu item and leaving the title screen.
-#include <QApplication>
 #include <QMessageBox>
 
 #include "app/main_window.h"
@@ -47,12 +46,16 @@ void TForm1::SetUpRadio() {
   radio_service_ = std::make_unique<RadioService>(std::move(setup));
   radio_control_ = new RadioControl(*radio_service_, menu_);
   radio_control_->hide();
-  connect(radio_control_, &RadioControl::Unavailable, this, [this] {
-    if (QApplication::platformName() == QLatin1String("offscreen")) return;
-    QMessageBox::information(this, T("Ostrel-Quartet"), RadioUnavailableText());
-  });
+  connect(radio_control_, &RadioControl::Unavailable, this,
+          [this] { RadioMessage(RadioUnavailableText()); });
   connect(radio_control_, &RadioControl::WindowWanted, this, &TForm1::OpenRadio);
   RadioInit();
+}
+
+void TForm1::RadioMessage(const QString& text) {
+  QMessageBox box(QMessageBox::Information, T("Ostrel-Quartet"), text, QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("RadioMessage"));
+  RunDialog(box);
 }
 
 void TForm1::RadioInit() {
@@ -80,9 +83,7 @@ void TForm1::OpenRadio() {
     settings_.AuxDesignPurple = false;
     settings_.AuxDesign = 2;
   }
-  if (window.PackMessage() && QApplication::platformName() != QLatin1String("offscreen")) {
-    QMessageBox::information(this, T("Ostrel-Quartet"), *window.PackMessage());
-  }
+  if (window.PackMessage()) RadioMessage(*window.PackMessage());
   RunDialog(window);
 }
 
