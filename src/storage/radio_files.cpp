@@ -95,8 +95,8 @@ std::vector<RadioStation> ParseStationList(std::string_view bytes) {
     // Characters 1-11 hold the code and the identifier: no "#" may stand among them.
     if (line.substr(0, 11).find('#') != std::string::npos) continue;
     RadioStation station;
-    station.code = line.substr(0, 3);
-    station.id = line.substr(4, 7);
+    station.code = Cp1251ToUtf8(line.substr(0, 3));
+    station.id = Cp1251ToUtf8(line.substr(4, 7));
     station.name = std::move(fields[2]);
     station.country = std::move(fields[3]);
     station.url = std::move(fields[4]);
@@ -109,8 +109,10 @@ std::vector<RadioStation> ParseStationList(std::string_view bytes) {
 std::string StationListText(const std::vector<RadioStation>& stations) {
   std::string text;
   for (const RadioStation& s : stations) {
-    text += FileField(s.code) + " " + FileField(s.id) + "##" + FileField(s.name) + "#" +
-            FileField(s.country) + "#" + FileField(s.url) + "#" + FileField(s.logo) + "\r\n";
+    // The code and the identifier keep their columns whatever they hold.
+    text += AlignLeft(FileField(s.code), 3) + " " + AlignLeft(FileField(s.id), 7) + "##" +
+            FileField(s.name) + "#" + FileField(s.country) + "#" + FileField(s.url) + "#" +
+            FileField(s.logo) + "\r\n";
   }
   return text;
 }
