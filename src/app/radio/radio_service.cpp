@@ -34,8 +34,9 @@ std::string RadioService::ListPath() const {
 }
 
 void RadioService::Init(bool list_from_server) {
-  if (fetching_) return;  // the running one ends with the setting as it is now
   list_from_server_ = list_from_server;
+  // A fetch under way ends with the setting as it is now.
+  if (fetching_) return;
   if (!list_from_server || setup_.site.empty() || !setup_.fetch) {
     Finish(list_from_server, false);
     return;
