@@ -2,6 +2,7 @@
 // its shelf, and the radio window in each of its four designs -- with the packs and the
 // station list the build made.
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QTemporaryDir>
@@ -99,5 +100,21 @@ int main(int argc, char** argv) {
         Qt::SingleShotConnection);
     w.OpenRadio();
   }
+  // Another country: its stations and the logo we drew for the first of them.
+  w.AppSettings().AuxDesign = 3;
+  QObject::connect(
+      &w, &TForm1::DialogOpened, &w,
+      [](QDialog* dialog) {
+        QTimer::singleShot(100, dialog, [dialog] {
+          auto* radio = qobject_cast<TFormRadio*>(dialog);
+          if (!radio) qFatal("not the radio window");
+          radio->Countries()->setCurrentIndex(17);  // France
+          radio->Stations()->setCurrentIndex(2);
+          Save(dialog->grab().toImage(), "radio-station");
+          dialog->accept();
+        });
+      },
+      Qt::SingleShotConnection);
+  w.OpenRadio();
   return 0;
 }
