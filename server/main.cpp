@@ -9,6 +9,7 @@
 #include "server/http/listener.h"
 #include "server/http/work_pool.h"
 #include "server/options.h"
+#include "server/radio/ogg_loop.h"
 #include "server/service/service.h"
 #include "server/tables/table_server.h"
 
@@ -63,6 +64,16 @@ int Serve(const ServerOptions& o) {
       store, hasher, photos, site, [] { return static_cast<std::int64_t>(std::time(nullptr)); },
       o.registrations_per_hour,
       TourConfig{o.tables_address, o.tables_base_port, false, o.tour_message});
+  if (!o.site_files.empty() && o.radio_listeners > 0) {
+    RadioLimits limits;
+    limits.max_listeners = o.radio_listeners;
+    std::vector<std::string> skipped;
+    std::shared_ptr<OggRadio> radio =
+        OggRadio::FromFolder(o.site_files + "/radio", limits, &skipped);
+    for (const auto& s : skipped) log.Write("radio piece skipped: " + s);
+    if (radio) log.Write("radio: " + std::to_string(radio->pieces().size()) + " pieces");
+    service.SetRadio(std::move(radio));
+  }
   std::unique_ptr<TableServer> tables;
   if (!o.no_tables) {
     TableServerOptions to;

@@ -44,6 +44,9 @@ std::string Apply(const std::string& key, const std::string& value, ServerOption
     o.db = value;
   } else if (key == "site-files") {
     o.site_files = value;
+  } else if (key == "radio-listeners") {
+    if (!ToInt(value, 0, 10000, n)) return "--radio-listeners wants 0 to 10000";
+    o.radio_listeners = static_cast<int>(n);
   } else if (key == "log") {
     o.log = value;
   } else if (key == "threads") {
@@ -119,7 +122,7 @@ std::string ServerUsage() {
          "       [--max-connections-per-address N] [--max-connections N]\n"
          "       [--registrations-per-hour N] [--tables ADDR:BASEPORT] [--tour-message TEXT]\n"
          "       [--move-seconds N] [--game-log DIR] [--no-tables]\n"
-         "       [--trust-forwarded-for]\n"
+         "       [--trust-forwarded-for] [--radio-listeners N]\n"
          "URL: sqlite:PATH (default DIR/ostrel.db) or postgresql://...\n"
          "A configuration file holds the same keys as \"key = value\" lines.\n";
 }

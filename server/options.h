@@ -29,6 +29,7 @@ struct ServerOptions {
   int move_seconds = 26;                 // a player's time for each action
   std::string game_log;                  // folder for the tables' game log; empty: none
   bool no_tables = false;                // run the web service without the tables
+  int radio_listeners = 32;              // listeners of the radio stream at once
 };
 
 struct OptionsResult {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts the program. When no service answers on 127.0.0.1:25680, an
 # ostrel-server is started there for the game (data in ~/.local/share/ostrel-server/, the
-# site's files -- the built packs, the radio's station list and the songs -- in a site folder
-# filled from the build) and stopped when the game closes.
+# site's files -- the built packs, the radio's station list, the songs and our radio station's
+# pieces -- in a site folder filled from the build) and stopped when the game closes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/tools/bootstrap.sh"
@@ -29,6 +29,11 @@ if ! answers && [ -x "$here/build/server/ostrel-server" ]; then
   find "$here/build/src" -maxdepth 1 -type f \( -name '*.dll' -o -name 'TarvoRadio.rad' \) \
     -exec cp -f {} "$site/downloads/progr/cards/" \;
   if [ -d "$here/build/share/musik" ]; then cp -rf "$here/build/share/musik/." "$site/musik/"; fi
+  # Our radio station's pieces, streamed at /radio/ostrel.ogg.
+  if [ -d "$here/build/share/radio" ]; then
+    mkdir -p "$site/radio"
+    cp -f "$here/build/share/radio/"*.ogg "$site/radio/"
+  fi
   "$here/build/server/ostrel-server" --data "$data" --site-files "$site" \
     --http "$site_address" --log "$data/requests.log" >/dev/null &
   server_pid=$!

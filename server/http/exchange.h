@@ -2,8 +2,10 @@
 // router and the handlers never see a socket.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace ostrel::server {
@@ -17,11 +19,24 @@ struct HttpRequest {
   std::string peer;  // the caller's address as text
 };
 
+// An answer without an end (a radio stream), sent in chunks for as long as the client reads.
+class ByteSource {
+ public:
+  struct Piece {
+    std::string bytes;                 // may be empty: nothing to send yet
+    std::chrono::milliseconds wait{};  // before asking for the next piece
+  };
+  virtual ~ByteSource() = default;
+  virtual Piece Next(std::chrono::steady_clock::time_point now) = 0;
+};
+
 struct HttpResponse {
   int status = 200;
   std::string content_type = "text/plain; charset=windows-1251";
   std::string body;
   std::string file;  // when not empty, the file's bytes are sent instead of body
+  // When set, the body is this source's bytes, chunked, until the client goes.
+  std::shared_ptr<ByteSource> stream = nullptr;
 };
 
 using HttpDone = std::function<void(HttpResponse)>;

@@ -2,6 +2,7 @@
 
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/signal_set.hpp>
+#include <boost/asio/steady_timer.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 #include <chrono>
@@ -55,7 +56,10 @@ struct HttpServer::Impl {
 class Session : public std::enable_shared_from_this<Session> {
  public:
   Session(tcp::socket socket, HttpServer::Impl& server, std::string address)
-      : stream_(std::move(socket)), server_(server), address_(std::move(address)) {}
+      : stream_(std::move(socket)),
+        timer_(server.ioc),
+        server_(server),
+        address_(std::move(address)) {}
 
   ~Session() {
     if (--server_.per_address[address_] <= 0) server_.per_address.erase(address_);
@@ -71,7 +75,8 @@ class Session : public std::enable_shared_from_this<Session> {
   // Closes an idle or reading connection at once; one whose request is being answered ends
   // after its answer.
   void Shutdown() {
-    if (busy_) return;
+    if (busy_ && !streaming_) return;
+    timer_.cancel();
     beast::error_code ignored;
     stream_.socket().close(ignored);
   }
@@ -169,6 +174,7 @@ class Session : public std::enable_shared_from_this<Session> {
     if (server_.stopping) keep_alive_ = false;
     status_ = r.status;
     stream_.expires_after(std::chrono::milliseconds(limits().write_timeout_ms));
+    if (r.stream) return StartStream(std::move(r));
     if (!r.file.empty()) {
       http::file_body::value_type file;
       beast::error_code ec;
@@ -211,6 +217,59 @@ class Session : public std::enable_shared_from_this<Session> {
     ReadHeader();
   }
 
+  // An endless answer: the header, then the source's pieces as chunks, each within the write
+  // time-out, until the client goes or the server stops.
+  void StartStream(HttpResponse r) {
+    streaming_ = true;
+    keep_alive_ = false;
+    auto res =
+        std::make_shared<http::response<http::empty_body>>(static_cast<http::status>(r.status), 11);
+    res->set(http::field::server, "ostrel-server");
+    res->set(http::field::content_type, r.content_type);
+    res->set(http::field::cache_control, "no-cache, no-store");
+    res->keep_alive(false);
+    res->chunked(true);
+    auto sr = std::make_shared<http::response_serializer<http::empty_body>>(*res);
+    http::async_write_header(stream_, *sr,
+                             [self = shared_from_this(), res, sr, source = std::move(r.stream)](
+                                 beast::error_code ec, std::size_t) {
+                               if (ec) return self->EndStream();
+                               self->StreamNext(source);
+                             });
+  }
+
+  void StreamNext(std::shared_ptr<ByteSource> source) {
+    if (server_.stopping) return EndStream();
+    ByteSource::Piece piece = source->Next(Clock::now());
+    const auto wait = piece.wait;
+    if (piece.bytes.empty()) return StreamAfter(std::move(source), wait);
+    auto data = std::make_shared<std::string>(std::move(piece.bytes));
+    stream_.expires_after(std::chrono::milliseconds(limits().write_timeout_ms));
+    net::async_write(
+        stream_, http::make_chunk(net::buffer(*data)),
+        [self = shared_from_this(), data, source, wait](beast::error_code ec, std::size_t) mutable {
+          if (ec) return self->EndStream();
+          self->bytes_ += data->size();
+          self->StreamAfter(std::move(source), wait);
+        });
+  }
+
+  void StreamAfter(std::shared_ptr<ByteSource> source, std::chrono::milliseconds wait) {
+    if (wait.count() <= 0) return StreamNext(std::move(source));
+    stream_.expires_never();
+    timer_.expires_after(wait);
+    timer_.async_wait([self = shared_from_this(), source](beast::error_code ec) mutable {
+      if (ec) return self->EndStream();
+      self->StreamNext(std::move(source));
+    });
+  }
+
+  void EndStream() {
+    busy_ = false;
+    LogLine(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started_).count());
+    Close();
+  }
+
   void LogLine(long long ms) {
     if (!server_.log) return;
     server_.log((peer_.empty() ? address_ : peer_) + " " + (method_.empty() ? "-" : method_) + " " +
@@ -225,13 +284,14 @@ class Session : public std::enable_shared_from_this<Session> {
   }
 
   beast::tcp_stream stream_;
+  net::steady_timer timer_;
   beast::flat_buffer buffer_;
   std::optional<http::request_parser<http::string_body>> parser_;
   HttpServer::Impl& server_;
   std::string address_, peer_, method_, target_;
   int served_ = 0, status_ = 0;
   std::uint64_t bytes_ = 0;
-  bool keep_alive_ = false, busy_ = false;
+  bool keep_alive_ = false, busy_ = false, streaming_ = false;
   Clock::time_point started_{};
 };
 

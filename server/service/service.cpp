@@ -4,6 +4,7 @@
 #include "online/form_body.h"
 #include "online/requests.h"
 #include "server/http/multipart.h"
+#include "server/radio/ogg_loop.h"
 #include "server/site/public_page.h"
 
 namespace ostrel::server {
@@ -82,6 +83,14 @@ HttpResponse Service::Get(const HttpRequest& request) {
       std::string name(path.substr(1));
       return SiteFile(name, ContentTypeOf(name));
     }
+  }
+  if (path == kRadioPath) {
+    if (!radio_) return Status(404, "not found");
+    auto stream = radio_->Listen(std::chrono::steady_clock::now());
+    if (!stream) return Status(503, "the radio has all the listeners it takes");
+    HttpResponse r{200, "audio/ogg", "", ""};
+    r.stream = std::move(stream);
+    return r;
   }
   constexpr std::string_view kPhotos = "/photos/";
   if (path.substr(0, kPhotos.size()) == kPhotos) return PhotoDownload(path.substr(kPhotos.size()));

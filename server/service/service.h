@@ -16,6 +16,8 @@
 
 namespace ostrel::server {
 
+class OggRadio;
+
 class Service {
  public:
   // `site` may be empty (no --site-files): the site's addresses then answer 404.
@@ -26,6 +28,8 @@ class Service {
   HttpResponse Handle(const HttpRequest& request);
 
   TourService& tour() { return tour_; }
+  // Our radio station at kRadioPath; without one that address answers 404.
+  void SetRadio(std::shared_ptr<OggRadio> radio) { radio_ = std::move(radio); }
 
  private:
   HttpResponse Get(const HttpRequest& request);
@@ -42,6 +46,7 @@ class Service {
   AccountService accounts_;
   CommunityService community_;
   TourService tour_;
+  std::shared_ptr<OggRadio> radio_;
 };
 
 // The built-in news page when the site folder has none of its own.

@@ -1,5 +1,8 @@
 #include "app/main_window.h"
 
+#include "app/radio/radio_control.h"
+#include "app/radio/radio_service.h"
+
 #include "app/account/passport_window.h"
 
 #include "app/window_messages.h"
@@ -95,6 +98,7 @@ TForm1::TForm1(AppContext context, QWidget* parent)
   timer1_.start();
   title_->setFocus();
   Music(true);
+  SetUpRadio();
 }
 
 void TForm1::SetUpMedia() {
@@ -219,7 +223,9 @@ void TForm1::Music(bool on) {
   if (music_) music_->MusicPlay(on && settings_.MusicOn);
 }
 
-TForm1::~TForm1() {}
+TForm1::~TForm1() {
+  if (radio_service_) radio_service_->Save();
+}
 
 void TForm1::BuildPopupMenu() {
   popup_ = new QMenu(this);
@@ -250,7 +256,7 @@ void TForm1::BuildPopupMenu() {
   radio_ = popup_->addAction(T("Radio"));
   radio_->setObjectName("MRadio");
   radio_->setProperty("phrase", QByteArray("Radio"));
-  connect(radio_, &QAction::triggered, this, not_yet("Radio"));
+  connect(radio_, &QAction::triggered, this, &TForm1::OpenRadio);
   chat_ = popup_->addAction(T("Chat"));
   chat_->setObjectName("MChat");
   chat_->setProperty("phrase", QByteArray("Chat"));
@@ -288,6 +294,7 @@ void TForm1::ApplySettings() {
     PlaceWindow(scale);
     ApplyPictures(scale.s);
     menu_->SetTableScale(scale);
+    if (radio_control_) radio_control_->Place(scale);
     table_->SetTableLayout(MakeTableLayout(scale, pictures_->NarrowCards()));
   }
   FontRoles fonts;
@@ -322,6 +329,7 @@ void TForm1::LeaveTitle() {
   screen_ = Screen::Menu;
   ApplySettings();
   ShowMenu();
+  RadioOnLeavingTitle();
 }
 
 void TForm1::ShowMenu() {

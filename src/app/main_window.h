@@ -24,6 +24,7 @@
 #include "media/voice.h"
 #include "media/window_sounds.h"
 #include "storage/club_session.h"
+#include "storage/radio_tuner.h"
 #include "storage/settings.h"
 
 namespace ostrel {
@@ -47,7 +48,14 @@ struct AppContext {
   std::optional<PackFolders> packs;
   // The site the packs are downloaded from and the song list is read from; empty: none.
   QString site;
+  // The radio's stream (tests give a fake); unset: Qt Multimedia, or silence without music.
+  std::function<std::unique_ptr<RadioPlayer>()> radio_player;
+  // The radio's files; empty: the folder above the program's.
+  std::string radio_folder;
 };
+
+class RadioService;
+class RadioControl;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -77,6 +85,9 @@ class TForm1 : public QWidget {
   void StartWithSeat(int seat);
   void Quit();
   void OpenOptions();
+  // The internet radio: decides anew whether it can be used; opens its window.
+  void RadioInit();
+  void OpenRadio();
   // Applies the settings that show at once (size, cloth, speed, language).
   void ApplySettings();
 
@@ -97,6 +108,10 @@ class TForm1 : public QWidget {
   ComputerPlayers* SetUpPlayers(std::uint64_t seed);
   void CreateScreens(ComputerPlayers& players, std::uint64_t seed);
   void LeaveTitle();
+  // The internet radio (app/radio/window_radio.cpp).
+  void SetUpRadio();
+  void RadioOnLeavingTitle();
+  void RadioMessage(const QString& text);
   void ShowMenu();
   void ShowTable();
   void Timer1Timer();
@@ -183,6 +198,8 @@ class TForm1 : public QWidget {
   QAction* about_;
   QAction* radio_;
   QAction* chat_;
+  std::unique_ptr<RadioService> radio_service_;
+  RadioControl* radio_control_ = nullptr;
 };
 
 }  // namespace ostrel

@@ -61,7 +61,12 @@ void TForm1::OpenOptions() {
       !ApplyPurpleDesign(&options, pictures_->Folders(), "GFormOpt", "GIcon48Opt")) {
     settings_.AuxDesignPurple = false;
   }
-  connect(&options, &TFormOptions::PacksArrived, this, [this] { pictures_->Invalidate(); });
+  const bool radio_from_server = settings_.RadioListFromServer;
+  bool radio_again = false;
+  connect(&options, &TFormOptions::PacksArrived, this, [this, &radio_again] {
+    pictures_->Invalidate();
+    radio_again = true;
+  });
   connect(&options, &TFormOptions::Changed, this, [this, &options] {
     ApplySettings();
     // A set whose pack is missing has fallen back: the lists show what is in use.
@@ -70,6 +75,8 @@ void TForm1::OpenOptions() {
   });
   RunDialog(options);
   ApplySettings();
+  // A new source of the station list, or new packs, decide the radio anew.
+  if (radio_again || settings_.RadioListFromServer != radio_from_server) RadioInit();
 }
 
 void TForm1::OpenSpeed() {

@@ -47,6 +47,8 @@ AppFixture::AppFixture(std::uint64_t seed, bool instant, ComputerPlayers* comput
   }
   AppContext context;
   context.program_folder = folder_;
+  // The radio keeps its files in the test's folder, not in the shared one above it.
+  context.radio_folder = folder_;
   context.sounds = &sounds;
   context.players = computer != nullptr ? computer : &players;
   context.seed = seed;

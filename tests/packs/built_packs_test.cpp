@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
@@ -175,7 +176,23 @@ TEST(BuiltPacks, EveryCardIsSpokenInEveryLanguage) {
   EXPECT_EQ(voice->Entries().size(), names.size());
 }
 
+// The logo names of the station source file (its fifth column), each once.
+std::vector<std::string> StationLogoNames() {
+  std::vector<std::string> names;
+  std::ifstream in(OSTREL_RADIO_STATIONS);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::string logo = line.substr(line.rfind('\t') + 1);
+    if (std::find(names.begin(), names.end(), logo) == names.end()) names.push_back(logo);
+  }
+  return names;
+}
+
 TEST(BuiltPacks, CalendarPicturesAndRadioLogosDecodeAtTheirSizes) {
+  std::vector<std::string> logos = StationLogoNames();
+  ASSERT_GT(logos.size(), 28u) << "a station or more for each country";
+  logos.push_back("RRADIO_LOGO_RADIOUN");
   const struct {
     const char* pack;
     std::vector<std::string> names;
@@ -195,13 +212,16 @@ TEST(BuiltPacks, CalendarPicturesAndRadioLogosDecodeAtTheirSizes) {
        PackKind::kPng,
        QSize(160, 160),
        true},
+      {kPackRadioLogos, logos, PackKind::kPng, QSize(150, 150), true},
+      {kPackRadioLogos, {"RRADIO_MAING", "RRADIO_MAINR"}, PackKind::kPng, QSize(145, 90), true},
       {kPackRadioLogos,
-       {"RRADIO_LOGO_AVTORADIO", "RRADIO_LOGO_NONE", "RRADIO_LOGO_POP", "RRADIO_LOGO_ROCK",
-        "RRADIO_LOGO_JAZZ", "RRADIO_LOGO_CLASSIC", "RRADIO_LOGO_NEWS", "RRADIO_LOGO_DANCE",
-        "RRADIO_LOGO_LOUNGE", "RRADIO_LOGO_FOLK"},
+       {"RRADIO_VOLUME00", "RRADIO_VOLUME01", "RRADIO_VOLUME02", "RRADIO_VOLUME03",
+        "RRADIO_VOLUME04", "RRADIO_VOLUME05", "RRADIO_VOLUME06", "RRADIO_VOLUME07",
+        "RRADIO_VOLUME08", "RRADIO_VOLUME09", "RRADIO_VOLUME10"},
        PackKind::kPng,
-       QSize(120, 60),
+       QSize(78, 30),
        true},
+      {kPackRadioLogos, {"RRADIO_RAMKA"}, PackKind::kPng, QSize(180, 180), true},
   };
   std::map<std::string, std::size_t> listed;
   for (const auto& group : groups) {

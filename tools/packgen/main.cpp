@@ -16,8 +16,9 @@ namespace {
   std::fprintf(stderr,
                "usage: ostrel_packgen PACK OUTPUT KDE_DECKS GNOME_DECKS   (the card packs)\n"
                "       ostrel_packgen %s OUTPUT VOICE_FOLDER\n"
+               "       ostrel_packgen %s OUTPUT STATIONS_TSV\n"
                "       ostrel_packgen PACK OUTPUT                         (the drawn packs)\n",
-               ostrel::kPackVoice);
+               ostrel::kPackVoice, ostrel::kPackRadioLogos);
   std::exit(2);
 }
 
@@ -53,8 +54,8 @@ int main(int argc, char** argv) {
     nothing_more();
     BuildCalendar(sink);
   } else if (pack == kPackRadioLogos) {
-    nothing_more();
-    BuildRadioLogos(sink);
+    if (sources != 1) Usage();
+    BuildRadioLogos(sink, QString::fromLocal8Bit(argv[3]));
   } else if (pack == kPackVoice) {
     if (sources != 1) Usage();
     BuildVoice(sink, QString::fromLocal8Bit(argv[3]));

@@ -46,7 +46,9 @@ void BuildGraphics(Sink& sink);
 // The calendar: the month pictures, then the holiday emblems.
 void BuildCalendar(Sink& sink);
 void BuildCalendarMonths(Sink& sink);
-void BuildRadioLogos(Sink& sink);
+// The logos of the stations in the station source file, and the radio window's pictures.
+void BuildRadioLogos(Sink& sink, const QString& stations);
+void BuildRadioPanel(Sink& sink);
 // The spoken card names, "<name>.wav" in the folder, every card in every language.
 void BuildVoice(Sink& sink, const QString& clip_folder);
 

@@ -1,8 +1,13 @@
-// The station logos of "TarvoRadio02.dll", 120 x 60 on a transparent ground. None is any real
-// station's mark: the default station's logo is a plain radio-wave emblem with the neutral word
-// "RADIO", the others are named and labelled by their kind of programme, and
-// "RRADIO_LOGO_NONE" (a grey radio set) stands in for a station without a logo.
+// The station logos of "TarvoRadio02.dll", 150 x 150 on a transparent ground, drawn inside
+// the radio window's frame: one for each station of assets/radio/stations.tsv, named as the
+// list names it. None is any real station's mark: each is a badge with an emblem of radio
+// (waves, star, note ...) chosen and coloured from the station's identifier, and the station's
+// name set in plain type. "RRADIO_LOGO_RADIOUN" (a grey radio set) stands in for a station
+// the pack has no logo for.
+#include <QFile>
 #include <QPainterPath>
+#include <QSet>
+#include <QStringList>
 #include <cmath>
 
 #include "tools/packgen/packgen.h"
@@ -11,27 +16,20 @@ namespace ostrel::packgen {
 
 namespace {
 
-constexpr int kW = 120, kH = 60;
+constexpr int kW = 150, kH = 150;
 
 enum class Emblem { kWaves, kStar, kBolt, kNote, kLyre, kBars, kGlobe, kMoon, kLeaf };
 
-struct Logo {
-  const char* name;
-  const char* label;
+struct Palette {
   QColor light, dark;
-  Emblem emblem;
 };
 
-const Logo kLogos[] = {
-    {"RRADIO_LOGO_AVTORADIO", "RADIO", QColor(40, 170, 200), QColor(14, 70, 120), Emblem::kWaves},
-    {"RRADIO_LOGO_POP", "POP", QColor(250, 110, 170), QColor(150, 30, 100), Emblem::kStar},
-    {"RRADIO_LOGO_ROCK", "ROCK", QColor(90, 90, 96), QColor(20, 20, 24), Emblem::kBolt},
-    {"RRADIO_LOGO_JAZZ", "JAZZ", QColor(230, 170, 60), QColor(130, 70, 20), Emblem::kNote},
-    {"RRADIO_LOGO_CLASSIC", "CLASSIC", QColor(170, 40, 60), QColor(80, 10, 30), Emblem::kLyre},
-    {"RRADIO_LOGO_NEWS", "NEWS", QColor(70, 120, 210), QColor(20, 40, 110), Emblem::kGlobe},
-    {"RRADIO_LOGO_DANCE", "DANCE", QColor(150, 80, 230), QColor(60, 20, 130), Emblem::kBars},
-    {"RRADIO_LOGO_LOUNGE", "LOUNGE", QColor(60, 150, 150), QColor(20, 60, 70), Emblem::kMoon},
-    {"RRADIO_LOGO_FOLK", "FOLK", QColor(120, 170, 60), QColor(50, 90, 20), Emblem::kLeaf},
+const Palette kPalettes[] = {
+    {QColor(40, 170, 200), QColor(14, 70, 120)}, {QColor(250, 110, 170), QColor(150, 30, 100)},
+    {QColor(90, 90, 96), QColor(20, 20, 24)},    {QColor(230, 170, 60), QColor(130, 70, 20)},
+    {QColor(170, 40, 60), QColor(80, 10, 30)},   {QColor(70, 120, 210), QColor(20, 40, 110)},
+    {QColor(150, 80, 230), QColor(60, 20, 130)}, {QColor(60, 150, 150), QColor(20, 60, 70)},
+    {QColor(120, 170, 60), QColor(50, 90, 20)},  {QColor(220, 90, 40), QColor(110, 30, 10)},
 };
 
 void Badge(QPainter& p, QColor light, QColor dark) {
@@ -40,11 +38,11 @@ void Badge(QPainter& p, QColor light, QColor dark) {
   g.setColorAt(1, dark);
   p.setPen(QPen(QColor(255, 255, 255, 200), 1.5));
   p.setBrush(g);
-  p.drawRoundedRect(QRectF(1.5, 1.5, kW - 3, kH - 3), 10, 10);
-  // A soft shine over the upper half.
+  p.drawRoundedRect(QRectF(2, 2, kW - 4, kH - 4), 18, 18);
+  // A soft shine over the upper part.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 40));
-  p.drawRoundedRect(QRectF(4, 4, kW - 8, kH * 0.4), 8, 8);
+  p.drawRoundedRect(QRectF(6, 6, kW - 12, kH * 0.4), 14, 14);
 }
 
 // Each emblem fills a circle of radius 16 around c.
@@ -128,19 +126,21 @@ void DrawEmblem(QPainter& p, Emblem emblem, QPointF c) {
   }
 }
 
-void Label(QPainter& p, const char* text) {
-  const QString label = QString::fromLatin1(text);
-  QFont font = Font(Face::kSans, 20, true);
-  const QRectF box(44, 6, kW - 50, kH - 12);
-  // Long words are set smaller rather than cut off.
-  while (QFontMetricsF(font).horizontalAdvance(label) > box.width() && font.pixelSize() > 9) {
+// The station's name under the emblem, on up to three lines, set smaller rather than cut.
+void Label(QPainter& p, const QString& label) {
+  const QRectF box(8, 84, kW - 16, kH - 92);
+  QFont font = Font(Face::kSans, 22, true);
+  const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+  while (font.pixelSize() > 9) {
+    const QRectF need = QFontMetricsF(font).boundingRect(box, flags, label);
+    if (need.width() <= box.width() && need.height() <= box.height()) break;
     font.setPixelSize(font.pixelSize() - 1);
   }
   p.setFont(font);
   p.setPen(QColor(0, 0, 0, 90));
-  p.drawText(box.translated(1, 1), Qt::AlignCenter, label);
+  p.drawText(box.translated(1, 1), flags, label);
   p.setPen(QColor(255, 255, 255));
-  p.drawText(box, Qt::AlignCenter, label);
+  p.drawText(box, flags, label);
 }
 
 // A grey radio set with its dial and aerial: a station the pack has no logo for.
@@ -149,6 +149,8 @@ QImage NoLogo() {
   QPainter p(&img);
   Smooth(p);
   Badge(p, QColor(196, 196, 200), QColor(120, 120, 128));
+  p.translate(15, 45);
+  p.scale(1.5, 1.5);
   const QColor ink(70, 70, 78);
   p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(76, 20), QPointF(92, 8));
@@ -163,20 +165,41 @@ QImage NoLogo() {
   return img;
 }
 
+QImage StationLogo(const QString& id, const QString& name) {
+  const std::size_t hash = qHash(id, 7);
+  const Palette& colours = kPalettes[hash % std::size(kPalettes)];
+  const auto emblem = static_cast<Emblem>((hash / 16) % 9);
+  QImage img = Canvas(kW, kH);
+  QPainter p(&img);
+  Smooth(p);
+  Badge(p, colours.light, colours.dark);
+  p.save();
+  p.translate(kW / 2.0, 46);
+  p.scale(2.0, 2.0);
+  DrawEmblem(p, emblem, QPointF(0, 0));
+  p.restore();
+  Label(p, name);
+  p.end();
+  return img;
+}
+
 }  // namespace
 
-void BuildRadioLogos(Sink& sink) {
-  for (const Logo& logo : kLogos) {
-    QImage img = Canvas(kW, kH);
-    QPainter p(&img);
-    Smooth(p);
-    Badge(p, logo.light, logo.dark);
-    DrawEmblem(p, logo.emblem, QPointF(26, kH / 2.0));
-    Label(p, logo.label);
-    p.end();
-    sink.Png(logo.name, img);
+void BuildRadioLogos(Sink& sink, const QString& stations) {
+  QFile file(stations);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) Die("cannot read " + stations);
+  QSet<QString> drawn;
+  while (!file.atEnd()) {
+    const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    if (line.isEmpty() || line.startsWith('#')) continue;
+    const QStringList f = line.split('\t');
+    if (f.size() != 5) Die("bad station line: " + line);
+    if (drawn.contains(f[4])) continue;
+    drawn.insert(f[4]);
+    sink.Png(f[4].toStdString(), StationLogo(f[1], f[2]));
   }
-  sink.Png("RRADIO_LOGO_NONE", NoLogo());
+  sink.Png("RRADIO_LOGO_RADIOUN", NoLogo());
+  BuildRadioPanel(sink);
 }
 
 }  // namespace ostrel::packgen
