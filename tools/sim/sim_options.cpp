@@ -20,7 +20,8 @@ std::optional<Policy> ParsePolicy(const std::string& name) {
 }
 
 bool IsTourOption(const std::string& a) {
-  return a == "--site" || a == "--nick" || a == "--password" || a == "--table" || a == "--seat";
+  return a == "--site" || a == "--nick" || a == "--password" || a == "--table" || a == "--seat" ||
+         a == "--think-ms";
 }
 
 // One option of a tournament run; the error, empty when the value is taken.
@@ -34,6 +35,10 @@ std::string TourOption(const std::string& a, const std::string& v, SimOptions& o
     o.nick = v;
   } else if (a == "--password") {
     o.password = v;
+  } else if (a == "--think-ms") {
+    if (!ParseNumber(v, o.think_ms) || o.think_ms < 0 || o.think_ms > 60000) {
+      return "--think-ms is 0 to 60000";
+    }
   } else if (a == "--table") {
     if (!ParseNumber(v, o.table) || o.table < 1 || o.table > 10) return "--table is 1 to 10";
   } else if (!ParseNumber(v, o.seat) || o.seat < 1 || o.seat > 4) {
@@ -62,7 +67,7 @@ std::string SimUsage() {
          "       ostrel-sim --lan-host PORT [--lan-players 2|4] [--name NAME] [--games N] ...\n"
          "       ostrel-sim --lan-join HOST:PORT [--name NAME] [--play POLICY] [--log FILE]\n"
          "       ostrel-sim --tournament --site http://HOST:PORT --nick NICK --password PW\n"
-         "                  --table 1-10 --seat 1-4 [--play POLICY] [--log FILE]\n";
+         "                  --table 1-10 --seat 1-4 [--play POLICY] [--think-ms MS] [--log FILE]\n";
 }
 
 ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {

@@ -37,6 +37,7 @@ struct SimOptions {
   std::string password;
   int table = 0;
   int seat = 0;
+  int think_ms = 0;  // the pause before each of the player's own moves, as a person's
 };
 
 // Either the options or a message saying what is wrong with the command line.

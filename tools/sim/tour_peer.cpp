@@ -60,7 +60,7 @@ class TourPeer : public TablePort {
     });
     QObject::connect(&tour_, &TourSession::GameOver, [this] {
       session_.Table().TournamentGameOver();
-      Pump();
+      PumpNow();  // the sum of the game is in the log before the run ends
       Finish(0, "the game is over");
     });
     QObject::connect(&tour_, &TourSession::PlayerLeft, [this](int seat) {
@@ -99,8 +99,19 @@ class TourPeer : public TablePort {
     Pump();
   }
 
-  // Every move this copy makes now, until it waits for the others.
+  // The moves this copy makes, at once or one after each pause of --think-ms.
   void Pump() {
+    if (o_.think_ms == 0) return PumpNow();
+    if (thinking_ || finished_) return;
+    thinking_ = true;
+    QTimer::singleShot(o_.think_ms, [this] {
+      thinking_ = false;
+      if (!finished_ && Step()) Pump();
+    });
+  }
+
+  // Every move this copy makes now, until it waits for the others.
+  void PumpNow() {
     if (pumping_ || finished_) return;
     pumping_ = true;
     int steps = 0;
@@ -162,6 +173,7 @@ class TourPeer : public TablePort {
   int deals_ = 0;
   bool starting_ = false;
   bool pumping_ = false;
+  bool thinking_ = false;
   bool finished_ = false;
 };
 
