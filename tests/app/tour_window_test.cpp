@@ -1,0 +1,239 @@
+// The tournament window: its seat rules on their own, then the window against a real
+// ostrel-server (web service and tables on free loopback ports) and against no server at all.
+// With OSTREL_SCREENSHOT_DIR set, the windows are saved there as pictures as well.
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "app/tour/tour_seats.h"
+#include "app/tour/tour_top10.h"
+#include "app/tour/tour_window.h"
+#include "online/replies.h"
+#include "server_process.h"
+
+Q_DECLARE_METATYPE(ostrel::tour::TourTables)
+Q_DECLARE_METATYPE(ostrel::tour::Booking)
+
+using namespace ostrel;
+using tour::Booking;
+using tour::SeatButton;
+using tour::SeatLook;
+
+namespace {
+
+constexpr int kWaitMs = 20000;
+
+std::string DeadSite() {
+  return "http://127.0.0.1:9";  // the discard port: no service of ours listens there
+}
+
+tour::TourTables TablesWith(std::initializer_list<std::pair<int, int>> taken) {
+  tour::TourTables tables{};
+  for (const auto& [table, seat] : taken) {
+    auto& player =
+        tables[static_cast<std::size_t>(table - 1)].Seats[static_cast<std::size_t>(seat - 1)];
+    player.Nick = "P" + std::to_string(table) + std::to_string(seat);
+    player.Score = 10 * seat;
+  }
+  return tables;
+}
+
+void Save(QWidget& w, const char* name) {
+  const QByteArray dir = qgetenv("OSTREL_SCREENSHOT_DIR");
+  if (dir.isEmpty()) return;
+  w.grab().save(QString::fromUtf8(dir) + "/" + name);
+}
+
+}  // namespace
+
+class TourWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase();
+  void cleanupTestCase() { server_.reset(); }
+  void SeatButtons_data();
+  void SeatButtons();
+  void BookingAndAddressRules();
+  void TakeGiveUpAndTheFirstDealClosesTheWindow();
+  void NoServerDisablesEverySeat();
+  void TopTen();
+
+ private:
+  std::string Site() const { return "http://127.0.0.1:" + std::to_string(server_->port()); }
+  TourAccount Register(const std::string& nick);
+  QTemporaryDir data_;
+  std::unique_ptr<server::testing::ServerProcess> server_;
+};
+
+void TourWindowTest::initTestCase() {
+  QVERIFY(data_.isValid());
+  server_ = std::make_unique<server::testing::ServerProcess>(
+      OSTREL_SERVER_BINARY,
+      std::vector<std::string>{"--data", data_.path().toStdString(), "--hash-cost", "minimum",
+                               "--log", "none", "--tables", "127.0.0.1:0", "--tour-message",
+                               "Good_luck_at_the_tables"});
+}
+
+TourAccount TourWindowTest::Register(const std::string& nick) {
+  online::TTarvoUser user;
+  user.Nick = nick;
+  user.Pw = "secret1";
+  user.City = "Tartu";
+  user.Country1 = "Estonia";
+  user.Country2 = "2-372";
+  user.EMail = "t@example.org";
+  const auto reply = ServiceClient(Site()).Send(online::RegisterRequest{user});
+  if (!reply || online::ParseRegisterReply(*reply) != online::RegisterResult::Created) return {};
+  return TourAccount{nick, "secret1", "Estonia", "Tartu", 'M', "127.0.0.1"};
+}
+
+void TourWindowTest::SeatButtons_data() {
+  QTest::addColumn<tour::TourTables>("tables");
+  QTest::addColumn<int>("table");
+  QTest::addColumn<int>("seat");
+  QTest::addColumn<Booking>("booked");
+  QTest::addColumn<bool>("server_on");
+  QTest::addColumn<int>("look");
+  QTest::addColumn<bool>("enabled");
+  const auto row = [](const char* name, tour::TourTables t, int table, int seat, Booking b, bool on,
+                      SeatLook look, bool enabled) {
+    QTest::newRow(name) << t << table << seat << b << on << static_cast<int>(look) << enabled;
+  };
+  row("seat 1 of an empty table", TablesWith({}), 2, 1, {}, true, SeatLook::kTake, true);
+  row("seat 2 behind a free seat 1", TablesWith({}), 2, 2, {}, true, SeatLook::kFree, false);
+  row("seat 2 behind a taken seat 1", TablesWith({{2, 1}}), 2, 2, {}, true, SeatLook::kTake, true);
+  row("someone else's seat", TablesWith({{2, 1}}), 2, 1, {}, true, SeatLook::kOther, false);
+  row("a free seat while booked elsewhere", TablesWith({{5, 1}}), 2, 1, Booking{5, 1}, true,
+      SeatLook::kTake, false);
+  row("the own seat 2 is given up", TablesWith({{2, 1}, {2, 2}}), 2, 2, Booking{2, 2}, true,
+      SeatLook::kLogOff, true);
+  row("the own seat 4 is never given up", TablesWith({{2, 1}, {2, 2}, {2, 3}, {2, 4}}), 2, 4,
+      Booking{2, 4}, true, SeatLook::kOwn, false);
+  row("server off", TablesWith({{2, 1}}), 2, 2, {}, false, SeatLook::kServerOff, false);
+}
+
+void TourWindowTest::SeatButtons() {
+  QFETCH(tour::TourTables, tables);
+  QFETCH(int, table);
+  QFETCH(int, seat);
+  QFETCH(Booking, booked);
+  QFETCH(bool, server_on);
+  QFETCH(int, look);
+  QFETCH(bool, enabled);
+  const SeatButton b = tour::SeatButtonOf(tables, table, seat, booked, server_on);
+  QCOMPARE(static_cast<int>(b.look), look);
+  QCOMPARE(b.enabled, enabled);
+  if (b.look == SeatLook::kOther) QCOMPARE(b.nick, std::string("P21"));
+}
+
+void TourWindowTest::BookingAndAddressRules() {
+  // The booking is forgotten once seat 1 of its table is free again, or the server is off.
+  QCOMPARE(tour::AfterList(TablesWith({{3, 1}, {3, 2}}), Booking{3, 2}, true), (Booking{3, 2}));
+  QCOMPARE(tour::AfterList(TablesWith({{3, 2}}), Booking{3, 2}, true), Booking{});
+  QCOMPARE(tour::AfterList(TablesWith({{3, 1}}), Booking{3, 1}, false), Booking{});
+  QCOMPARE(tour::SeatsClearedBehind(1), (std::vector<int>{2, 3}));
+  QCOMPARE(tour::SeatsClearedBehind(2), (std::vector<int>{3}));
+  QVERIFY(tour::SeatsClearedBehind(3).empty());
+  tour::TourTables t = TablesWith({{1, 1}});
+  t[0].Seats[0].IP = "10.0.0.5";
+  QVERIFY(!tour::SameAddressAllowed(t[0], 2, "10.0.0.5", "192.0.2.7"));
+  QVERIFY(tour::SameAddressAllowed(t[0], 2, "10.0.0.6", "192.0.2.7"));
+  QVERIFY(tour::SameAddressAllowed(t[0], 2, "10.0.0.5", "127.0.0.1"));
+  QCOMPARE(tour::MessageFontHeight(39), 28);
+  QCOMPARE(tour::MessageFontHeight(40), 24);
+  QCOMPARE(tour::MessageFontHeight(54), 24);
+  QCOMPARE(tour::MessageFontHeight(55), 20);
+}
+
+void TourWindowTest::TakeGiveUpAndTheFirstDealClosesTheWindow() {
+  std::array<TourAccount, 4> accounts{Register("Aino"), Register("Bruno"), Register("Cilla"),
+                                      Register("Dario")};
+  for (const auto& a : accounts) QVERIFY(!a.nick.empty());
+  std::array<lan::TourSession, 4> cs;
+  std::array<std::unique_ptr<TFTour4>, 4> w;
+  for (int k = 0; k < 4; ++k) {
+    w[k] = std::make_unique<TFTour4>(ServiceClient(Site()), accounts[k], &cs[k]);
+    w[k]->show();
+  }
+  TFTour4& a = *w[0];
+  QVERIFY(a.ServerOn());
+  QCOMPARE(a.MessageLine()->text(), QString("Good luck at the tables"));
+  QCOMPARE(a.SeatButtonAt(3, 1)->text(), QString("Take the place of"));
+  QVERIFY(a.SeatButtonAt(3, 1)->isEnabled());
+  QCOMPARE(a.SeatButtonAt(3, 2)->text(), QString("Free"));
+  QVERIFY(!a.SeatButtonAt(3, 2)->isEnabled());
+
+  // Aino sits down at table 3: her seat reads "Log off", the window stays open.
+  QSignalSpy connected(&cs[0], &lan::TourSession::Connected);
+  a.SeatClicked(3, 1);
+  QCOMPARE(a.Booked(), (Booking{3, 1}));
+  QCOMPARE(a.SeatButtonAt(3, 1)->text(), QString("Log off"));
+  QVERIFY(a.SeatButtonAt(3, 1)->isEnabled());
+  QVERIFY(!a.SeatButtonAt(4, 1)->isEnabled());
+  QVERIFY(!a.RefreshButton()->isEnabled());
+  a.reject();
+  QVERIFY(a.isVisible());
+  QTRY_COMPARE_WITH_TIMEOUT(connected.size(), 1, kWaitMs);
+
+  // Bruno sees her and takes seat 2; giving up seat 1 then frees the table.
+  w[1]->Refresh();
+  QCOMPARE(w[1]->SeatButtonAt(3, 1)->text(), QString("Aino : 0"));
+  QVERIFY(w[1]->SeatButtonAt(3, 2)->isEnabled());
+  w[1]->SeatClicked(3, 2);
+  QCOMPARE(w[1]->Booked(), (Booking{3, 2}));
+  Save(*w[1], "tour-window-seats.png");
+  a.SeatClicked(3, 1);
+  QCOMPARE(a.Booked(), Booking{});
+  QCOMPARE(a.SeatButtonAt(3, 2)->text(), QString("Free"));
+  w[1]->Refresh();
+  QCOMPARE(w[1]->Booked(), Booking{});
+  a.reject();
+  QVERIFY(!a.isVisible());
+
+  // Four players at table 7: the first deal closes every window.
+  a.show();
+  for (int k = 0; k < 4; ++k) {
+    w[k]->Refresh();
+    w[k]->SeatClicked(7, k + 1);
+    QCOMPARE(w[k]->Booked(), (Booking{7, k + 1}));
+  }
+  for (int k = 0; k < 4; ++k) {
+    QTRY_VERIFY_WITH_TIMEOUT(!w[k]->isVisible(), kWaitMs);
+    QCOMPARE(w[k]->result(), int(QDialog::Accepted));
+    QCOMPARE(cs[k].Deals(), 1);
+  }
+  for (auto& c : cs) c.Close();
+}
+
+void TourWindowTest::NoServerDisablesEverySeat() {
+  lan::TourSession cs;
+  TFTour4 w(ServiceClient(DeadSite()), TourAccount{"Nobody", "secret1", "Estonia", "Tartu"}, &cs);
+  QVERIFY(!w.ServerOn());
+  for (int t = 1; t <= 10; ++t) {
+    for (int s = 1; s <= 4; ++s) {
+      QCOMPARE(w.SeatButtonAt(t, s)->text(), QString("Server Off"));
+      QVERIFY(!w.SeatButtonAt(t, s)->isEnabled());
+    }
+  }
+  QCOMPARE(w.MessageLine()->text(), QString("No Connect"));
+  QCOMPARE(w.PlaceLabel()->text(), QString("No Connect"));
+  Save(w, "tour-window-server-off.png");
+}
+
+void TourWindowTest::TopTen() {
+  TFormTourTop10 off(ServiceClient(DeadSite()), TourFigures{});
+  QCOMPARE(off.Line(0)->text(), QString("No Connect"));
+  QCOMPARE(off.PlaceLine()->text(), QString("Your place: No Connect"));
+  TFormTourTop10 top(ServiceClient(Site()), TourFigures{});
+  QVERIFY(top.PlaceLine()->text().startsWith("Your place: "));
+  QVERIFY(top.PlaceLine()->text() != "Your place: No Connect");
+  top.ShowKind(online::TourKind::Rating);
+  QVERIFY(top.PlaceLine()->text() != "Your place: No Connect");
+  Save(top, "tour-top10.png");
+}
+
+QTEST_MAIN(TourWindowTest)
+#include "tour_window_test.moc"
