@@ -137,6 +137,7 @@ void TFTour4::RefreshPanel() {
                               : on::Result<std::optional<on::TourRating>>(on::Error{""});
   if (figures && figures->has_value()) {
     score = (*figures)->Score;
+    figures_ = TourFigures{score, (*figures)->Rating, (*figures)->Kon};
     score_->setText(QString::number(score));
     rating_->setText(QString::number((*figures)->Rating));
     games_->setText(QString::number((*figures)->Kon));
@@ -173,6 +174,12 @@ void TFTour4::Refresh() {
 }
 
 void TFTour4::ShowSeats() {
+  if (booked_.Any()) {
+    std::array<std::string, 4> nicks;
+    const auto& seats = tables_[static_cast<std::size_t>(booked_.table - 1)].Seats;
+    for (std::size_t s = 0; s < 4; ++s) nicks[s] = seats[s].Nick;
+    emit TableNicks(nicks);
+  }
   for (int t = 1; t <= on::kTourTables; ++t) {
     for (int s = 1; s <= 4; ++s) {
       const tour::SeatButton b = tour::SeatButtonOf(tables_, t, s, booked_, server_on_);

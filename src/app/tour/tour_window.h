@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/tour/tour_seats.h"
+#include "app/tour/tour_top10.h"
 #include "lan/tour_session.h"
 #include "net/service_client.h"
 
@@ -44,9 +45,13 @@ class TFTour4 : public QDialog {
   QPushButton* RefreshButton() const { return refresh_; }
   QLabel* MessageLine() const { return message_; }
   QLabel* PlaceLabel() const { return place_; }
+  // The player's tournament figures as the panel last read them.
+  const TourFigures& Figures() const { return figures_; }
 
  signals:
   void WrongSound();  // "WWrongs": a seat request refused or failed
+  // The nicks of the booked table's seats 1-4 ("X": free), whenever the list is shown.
+  void TableNicks(const std::array<std::string, 4>& nicks);
   void TopTenWanted();
   void Notice(const QString& text);
 
@@ -69,6 +74,7 @@ class TFTour4 : public QDialog {
   tour::TourTables tables_{};
   tour::Booking booked_;
   bool server_on_ = false;
+  TourFigures figures_;
   std::string server_ip_;
   std::array<std::array<QPushButton*, 4>, online::kTourTables> seats_{};
   QPushButton* refresh_ = nullptr;
