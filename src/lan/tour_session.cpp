@@ -29,6 +29,7 @@ void TourSession::Open(const QString& host, quint16 port, int seat) {
   deals_ = 0;
   framer_ = RecordFramer(From::kServer);
   state_ = TourState::kConnecting;
+  PrepareTable();  // the table counts its seats from this seat
   auto* socket = new QTcpSocket(this);
   // One small record per move: waiting to fill segments only slows the game.
   socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);

@@ -29,7 +29,7 @@ QString RulesHint() {
          T("Yes") + "\n\r" + T("Interrupt trump required") + ": " + T("Yes");
 }
 
-QString Caption(const tour::SeatButton& b) {
+QString SeatCaption(const tour::SeatButton& b) {
   switch (b.look) {
     case tour::SeatLook::kServerOff:
       return T("Server Off");
@@ -184,7 +184,7 @@ void TFTour4::ShowSeats() {
     for (int s = 1; s <= 4; ++s) {
       const tour::SeatButton b = tour::SeatButtonOf(tables_, t, s, booked_, server_on_);
       QPushButton* button = SeatButtonAt(t, s);
-      button->setText(Caption(b));
+      button->setText(SeatCaption(b));
       button->setEnabled(b.enabled);
     }
   }

@@ -38,6 +38,8 @@ class TFTour4 : public QDialog {
   void Refresh();
   // A click on the seat button of table `table` (1-10), seat `seat` (1-4).
   void SeatClicked(int table, int seat);
+  // Closes the window unless a seat is booked while the server is on.
+  void reject() override;
 
   const tour::Booking& Booked() const { return booked_; }
   bool ServerOn() const { return server_on_; }
@@ -54,9 +56,6 @@ class TFTour4 : public QDialog {
   void TableNicks(const std::array<std::string, 4>& nicks);
   void TopTenWanted();
   void Notice(const QString& text);
-
- protected:
-  void reject() override;
 
  private:
   void BuildTables(QWidget* area);
