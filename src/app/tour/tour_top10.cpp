@@ -41,9 +41,10 @@ TFormTourTop10::TFormTourTop10(const ServiceClient& service, TourFigures own, QW
       {"Rating", on::TourKind::Rating},
       {"Games", on::TourKind::Games},
   }};
-  for (const auto& [caption, kind] : choices) {
+  for (std::size_t k = 0; k < choices.size(); ++k) {
+    const auto& [caption, kind] = choices[k];
     auto* button = new QRadioButton(T(caption), this);
-    button->setChecked(kind == on::TourKind::Score);
+    kinds_[k] = button;
     connect(button, &QRadioButton::toggled, this, [this, k = kind](bool on) {
       if (on) ShowKind(k);
     });
@@ -64,10 +65,16 @@ TFormTourTop10::TFormTourTop10(const ServiceClient& service, TourFigures own, QW
   auto* close = new QPushButton(T("Close"), this);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(close);
-  ShowKind(on::TourKind::Score);
+  kinds_[0]->setChecked(true);
 }
 
 void TFormTourTop10::ShowKind(on::TourKind kind) {
+  const std::size_t chosen =
+      kind == on::TourKind::Score ? 0 : (kind == on::TourKind::Rating ? 1 : 2);
+  if (!kinds_[chosen]->isChecked()) {
+    kinds_[chosen]->setChecked(true);  // its toggle shows the list
+    return;
+  }
   const auto reply = service_.Send(on::TourTopTenRequest{kind, on::kGameCode});
   const auto list =
       reply ? on::ParseTourTopTen(*reply) : on::Result<std::vector<on::TourTopLine>>(on::Error{""});

@@ -32,6 +32,7 @@ class TFormTourTop10 : public QDialog {
   ServiceClient service_;
   TourFigures own_;
   std::array<QLabel*, 10> lines_{};
+  std::array<QRadioButton*, 3> kinds_{};  // score, rating, games
   QLabel* place_ = nullptr;
   QLabel* medal_ = nullptr;
 };
