@@ -1,7 +1,9 @@
 // The tournament window: its seat rules on their own, then the window against a real
 // ostrel-server (web service and tables on free loopback ports) and against no server at all.
 // With OSTREL_SCREENSHOT_DIR set, the windows are saved there as pictures as well.
+#include <QApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,8 +13,11 @@
 #include "app/tour/tour_seats.h"
 #include "app/tour/tour_top10.h"
 #include "app/tour/tour_window.h"
+#include "app_fixture.h"
 #include "online/replies.h"
 #include "server_process.h"
+#include "table/cards_button.h"
+#include "table/suit_window.h"
 
 Q_DECLARE_METATYPE(ostrel::tour::TourTables)
 Q_DECLARE_METATYPE(ostrel::tour::Booking)
@@ -60,6 +65,7 @@ class TourWindowTest : public QObject {
   void TakeGiveUpAndTheFirstDealClosesTheWindow();
   void NoServerDisablesEverySeat();
   void TopTen();
+  void AGameAtTheMainWindowsTable();
 
  private:
   std::string Site() const { return "http://127.0.0.1:" + std::to_string(server_->port()); }
@@ -233,6 +239,91 @@ void TourWindowTest::TopTen() {
   top.ShowKind(online::TourKind::Rating);
   QVERIFY(top.PlaceLine()->text() != "Your place: No Connect");
   Save(top, "tour-top10.png");
+}
+
+// The main window's player takes seat 4 of table 5 beside three simulated players, plays the
+// game at the table with the move timer running, and is back at the tournament window after it.
+void TourWindowTest::AGameAtTheMainWindowsTable() {
+  const TourAccount me = Register("Erkki");
+  QVERIFY(!me.nick.empty());
+  testing::AppFixture app(7, true, nullptr, std::nullopt, QString::fromStdString(Site()));
+  app.LeaveTitle();
+  TForm1& window = app.Window();
+  AccountState& account = window.Account()->State();
+  account.mode = AccountMode::SignedIn;
+  account.user.Nick = me.nick;
+  account.user.Pw = me.pw;
+  account.user.City = me.city;
+  account.user.Country1 = me.country;
+
+  std::array<QProcess, 3> sims;
+  for (int seat = 1; seat <= 3; ++seat) {
+    const QString nick = QStringLiteral("Simu%1").arg(seat);
+    sims[seat - 1].start(OSTREL_SIM_BINARY,
+                         {"--tournament", "--site", QString::fromStdString(Site()), "--nick", nick,
+                          "--password", "secret1", "--table", "5", "--seat", QString::number(seat),
+                          "--think-ms", "20", "--play", "greedy"});
+  }
+  bool seated = false;
+  app.OnNextDialog([&](QDialog* dialog) {
+    auto* tour_window = qobject_cast<TFTour4*>(dialog);
+    if (tour_window == nullptr) return dialog->reject();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < kWaitMs && !tour_window->SeatButtonAt(5, 4)->isEnabled()) {
+      QTest::qWait(200);
+      tour_window->Refresh();
+    }
+    seated = tour_window->SeatButtonAt(5, 4)->isEnabled();
+    if (!seated) return dialog->reject();
+    Save(*tour_window, "tour-window-table-full.png");
+    QTest::mouseClick(tour_window->SeatButtonAt(5, 4), Qt::LeftButton);
+  });
+  window.OpenTournament();
+  QVERIFY(seated);
+  QCOMPARE(window.CurrentScreen(), TForm1::Screen::Table);
+  Game& game = window.CurrentGame();
+  QVERIFY(game.Mode().TournamentMode);
+  QCOMPARE(game.Mode().TournamentSeat, 4);
+  QCOMPARE(game.Record().SeatName[4], me.nick);
+
+  // At the player's first turn the timer counts down beside his label.
+  QVERIFY(app.RunUntil([&] { return game.MoveTimerSeat() == 4; }, kWaitMs));
+  const MoveTimerView& shown = window.Table()->View()->State().move_timer;
+  QVERIFY(app.RunUntil([&] { return shown.seat == 4 && shown.count <= 24; }, kWaitMs));
+  QVERIFY(app.sounds.Count("STimerA") >= 1);
+  Save(window, "tour-table-move-timer.png");
+
+  // The player answers every turn until the game is over and summed up.
+  const bool over = app.RunUntil(
+      [&] {
+        // Asked to name a trump, the player passes with the window's own button.
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+          auto* suits = qobject_cast<TFormMastDeb*>(w);
+          if (suits != nullptr && suits->isVisible()) {
+            QTest::mouseClick(suits->PassButton(), Qt::LeftButton);
+          }
+        }
+        testing::PlayerActs(window);
+        const ButtonEffect& b8 = game.Button(8);
+        return game.Record().GameOver && b8.enabled && b8.caption == Caption::ExitToMenu;
+      },
+      120000);
+  QVERIFY(over);
+  for (QProcess& sim : sims) {
+    QVERIFY(sim.waitForFinished(kWaitMs));
+    QCOMPARE(sim.exitCode(), 0);
+  }
+  // "Exit to menu" opens the tournament window again.
+  bool reopened = false;
+  app.OnNextDialog([&](QDialog* dialog) {
+    reopened = qobject_cast<TFTour4*>(dialog) != nullptr;
+    dialog->reject();
+  });
+  QVERIFY(app.RunUntil([&] { return window.Table()->Button8()->isEnabled(); }, kWaitMs));
+  QTest::mouseClick(window.Table()->Button8(), Qt::LeftButton);
+  QVERIFY(app.RunUntil([&] { return reopened; }, kWaitMs));
+  QVERIFY(!game.Mode().TournamentMode);
 }
 
 QTEST_MAIN(TourWindowTest)
