@@ -66,10 +66,13 @@ class TourWindowTest : public QObject {
   void NoServerDisablesEverySeat();
   void TopTen();
   void AGameAtTheMainWindowsTable();
+  void APlayerWhoLeavesEndsTheGameAtTheTable();
 
  private:
   std::string Site() const { return "http://127.0.0.1:" + std::to_string(server_->port()); }
   TourAccount Register(const std::string& nick);
+  bool SitBesideSimulatedPlayers(testing::AppFixture& app, const TourAccount& me, int table,
+                                 std::array<QProcess, 3>& sims);
   QTemporaryDir data_;
   std::unique_ptr<server::testing::ServerProcess> server_;
 };
@@ -243,26 +246,23 @@ void TourWindowTest::TopTen() {
 
 // The main window's player takes seat 4 of table 5 beside three simulated players, plays the
 // game at the table with the move timer running, and is back at the tournament window after it.
-void TourWindowTest::AGameAtTheMainWindowsTable() {
-  const TourAccount me = Register("Erkki");
-  QVERIFY(!me.nick.empty());
-  testing::AppFixture app(7, true, nullptr, std::nullopt, QString::fromStdString(Site()));
+// Signs the main window's player in and seats him at seat 4 of `table` once three simulated
+// players hold seats 1 to 3; true when the first deal has closed the tournament window.
+bool TourWindowTest::SitBesideSimulatedPlayers(testing::AppFixture& app, const TourAccount& me,
+                                               int table, std::array<QProcess, 3>& sims) {
   app.LeaveTitle();
-  TForm1& window = app.Window();
-  AccountState& account = window.Account()->State();
+  AccountState& account = app.Window().Account()->State();
   account.mode = AccountMode::SignedIn;
   account.user.Nick = me.nick;
   account.user.Pw = me.pw;
   account.user.City = me.city;
   account.user.Country1 = me.country;
-
-  std::array<QProcess, 3> sims;
   for (int seat = 1; seat <= 3; ++seat) {
-    const QString nick = QStringLiteral("Simu%1").arg(seat);
     sims[seat - 1].start(OSTREL_SIM_BINARY,
-                         {"--tournament", "--site", QString::fromStdString(Site()), "--nick", nick,
-                          "--password", "secret1", "--table", "5", "--seat", QString::number(seat),
-                          "--think-ms", "20", "--play", "greedy"});
+                         {"--tournament", "--site", QString::fromStdString(Site()), "--nick",
+                          QStringLiteral("Simu%1").arg(seat), "--password", "secret1", "--table",
+                          QString::number(table), "--seat", QString::number(seat), "--think-ms",
+                          "20", "--play", "greedy"});
   }
   bool seated = false;
   app.OnNextDialog([&](QDialog* dialog) {
@@ -270,17 +270,26 @@ void TourWindowTest::AGameAtTheMainWindowsTable() {
     if (tour_window == nullptr) return dialog->reject();
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < kWaitMs && !tour_window->SeatButtonAt(5, 4)->isEnabled()) {
+    while (clock.elapsed() < kWaitMs && !tour_window->SeatButtonAt(table, 4)->isEnabled()) {
       QTest::qWait(200);
       tour_window->Refresh();
     }
-    seated = tour_window->SeatButtonAt(5, 4)->isEnabled();
+    seated = tour_window->SeatButtonAt(table, 4)->isEnabled();
     if (!seated) return dialog->reject();
     Save(*tour_window, "tour-window-table-full.png");
-    QTest::mouseClick(tour_window->SeatButtonAt(5, 4), Qt::LeftButton);
+    QTest::mouseClick(tour_window->SeatButtonAt(table, 4), Qt::LeftButton);
   });
-  window.OpenTournament();
-  QVERIFY(seated);
+  app.Window().OpenTournament();
+  return seated && app.Window().CurrentScreen() == TForm1::Screen::Table;
+}
+
+void TourWindowTest::AGameAtTheMainWindowsTable() {
+  const TourAccount me = Register("Erkki");
+  QVERIFY(!me.nick.empty());
+  testing::AppFixture app(7, true, nullptr, std::nullopt, QString::fromStdString(Site()));
+  TForm1& window = app.Window();
+  std::array<QProcess, 3> sims;
+  QVERIFY(SitBesideSimulatedPlayers(app, me, 5, sims));
   QCOMPARE(window.CurrentScreen(), TForm1::Screen::Table);
   Game& game = window.CurrentGame();
   QVERIFY(game.Mode().TournamentMode);
@@ -324,6 +333,30 @@ void TourWindowTest::AGameAtTheMainWindowsTable() {
   QTest::mouseClick(window.Table()->Button8(), Qt::LeftButton);
   QVERIFY(app.RunUntil([&] { return reopened; }, kWaitMs));
   QVERIFY(!game.Mode().TournamentMode);
+}
+
+// Another player leaving ends the game here: the sound, only "Exit to menu" left, and the two
+// others end as well.
+void TourWindowTest::APlayerWhoLeavesEndsTheGameAtTheTable() {
+  const TourAccount me = Register("Fenna");
+  QVERIFY(!me.nick.empty());
+  testing::AppFixture app(7, true, nullptr, std::nullopt, QString::fromStdString(Site()));
+  std::array<QProcess, 3> sims;
+  QVERIFY(SitBesideSimulatedPlayers(app, me, 6, sims));
+  Game& game = app.Window().CurrentGame();
+  QVERIFY(game.Record().InGame && !game.Record().GameOver);
+  const int wrongs = app.sounds.Count("WWrongs");
+  sims[1].kill();
+  QVERIFY(app.RunUntil([&] { return game.Record().GameOver; }, kWaitMs));
+  QCOMPARE(app.sounds.Count("WWrongs"), wrongs + 1);
+  QVERIFY(!game.Button(7).enabled);
+  QVERIFY(game.Button(8).enabled && game.Button(8).caption == Caption::ExitToMenu);
+  QCOMPARE(game.MoveTimerSeat(), 0);
+  for (int k : {0, 2}) {
+    QVERIFY(sims[k].waitForFinished(kWaitMs));
+    QCOMPARE(sims[k].exitCode(), 3);
+  }
+  sims[1].waitForFinished(kWaitMs);
 }
 
 QTEST_MAIN(TourWindowTest)
