@@ -64,6 +64,8 @@ TFTour4::TFTour4(const ServiceClient& service, TourAccount account, lan::TourSes
   connect(&list_timer_, &QTimer::timeout, this, &TFTour4::Refresh);
   if (cs_ != nullptr) {
     connect(cs_, &lan::TourSession::ConnectionError, this, &TFTour4::ConnectionError);
+    // Closed by the server before the game began: the seat cannot be played from here.
+    connect(cs_, &lan::TourSession::ConnectionLost, this, [this] { ConnectionError({}); });
     // The first deal starts the game: the window gives way to the table.
     connect(cs_, &lan::TourSession::DealReceived, this, [this] {
       if (cs_->Deals() != 1) return;
