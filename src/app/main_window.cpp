@@ -328,10 +328,6 @@ void TForm1::ShowMenu() {
   screen_ = Screen::Menu;
   in_game_ = false;
   table_->hide();
-  QAction* tournament = popup_->addAction(T("Online-Tournament"));
-  tournament->setObjectName("MTournament");
-  tournament->setProperty("phrase", QByteArray("Online-Tournament"));
-  connect(tournament, &QAction::triggered, this, &TForm1::OpenTournament);
   quit_->setEnabled(false);
   gen_count_->setEnabled(false);
   change_name_->setEnabled(false);
