@@ -33,7 +33,7 @@ CardList32 ShuffledDeck() {
 }
 
 GameTable::GameTable(std::int64_t move_ms) : move_ms_(move_ms) {
-  engine_.Frame() = TableFrame{1, false};
+  engine_.Frame() = TableFrame{1, false, true};
   RuleOptions& o = engine_.Options();
   o.TargetScore = 301;
   o.BellaFirstHandOnly = true;

@@ -1,9 +1,9 @@
 // One tournament table's game, without sockets: the server's own table engine numbered as
-// place 1 (TableFrame{1, false}), the deals from libsodium's generator, and the rules of what
-// is relayed. Tournament seat s plays the engine's seat at its table position seen from seat 1
-// (lan::TablePosition(1, s)); every game message runs through TableEngine::Apply for the seat
-// of the connection it came from, and only accepted ones are relayed. The move clock is kept
-// here against the time the caller passes in.
+// place 1 with the tournament's blocks of six (TableFrame{1, false, true}), the deals from
+// libsodium's generator, and the rules of what is relayed. Tournament seat s plays the
+// engine's seat at its table position seen from seat 1 (lan::TablePosition(1, s)); every game
+// message runs through TableEngine::Apply for the seat of the connection it came from, and only
+// accepted ones are relayed. The move clock is kept here against the time the caller passes in.
 #pragma once
 
 #include <cstdint>

@@ -185,6 +185,9 @@ void TableServer::Impl::Identify(const std::shared_ptr<Conn>& c, int seat) {
   t.log_text.str("");
   t.log_port = std::make_unique<sim::JsonLogPort>(&t.log_text, t.game->Engine().Record());
   t.log_port->GameStarted(1, t.game->Engine().Options());
+  // The server's engine is place 1 of the table: the players' logs map onto it by their seats.
+  t.log_port->Raw(
+      "{\"event\":\"tournament\",\"server\":true,\"table\":" + std::to_string(t.number) + "}");
   t.game->SetObserver([&t](const Fact& fact) {
     std::visit(
         [&t](const auto& f) {

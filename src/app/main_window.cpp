@@ -269,6 +269,10 @@ void TForm1::BuildPopupMenu() {
     RunDialog(window);
     SaveSettingsNow();
   });
+  QAction* tournament = popup_->addAction(T("Online-Tournament"));
+  tournament->setObjectName("MTournament");
+  tournament->setProperty("phrase", QByteArray("Online-Tournament"));
+  connect(tournament, &QAction::triggered, this, &TForm1::OpenTournament);
   quit_->setEnabled(false);
   gen_count_->setEnabled(false);
   change_name_->setEnabled(false);

@@ -31,6 +31,7 @@ namespace ostrel {
 
 class OnlineIndicators;
 class StatsReporter;
+class TourPlay;
 
 // What the window is started with: the real program passes its folder; tests pass a
 // temporary one, their own sounds and players, a seed and the wish to skip all waits.
@@ -88,6 +89,8 @@ class TForm1 : public QWidget {
   // The internet radio: decides anew whether it can be used; opens its window.
   void RadioInit();
   void OpenRadio();
+  // The tournament window (signed in only), and the game it books.
+  void OpenTournament();
   // Applies the settings that show at once (size, cloth, speed, language).
   void ApplySettings();
 
@@ -155,6 +158,8 @@ class TForm1 : public QWidget {
   // The window takes the size of the scale, centred on its screen, or the full screen.
   void PlaceWindow(const TableScale& scale);
   void SetUpFullScreenKey();
+  void SetUpTournament();
+  void ShowTourNotice(const QString& text);
   void ToggleFullScreen();
 
   AppContext context_;
@@ -188,6 +193,8 @@ class TForm1 : public QWidget {
   QTimer timer1_;
   bool in_game_ = false;
   HistoryChoice history_choice_;
+  TourPlay* tour_ = nullptr;
+  bool reopen_tour_ = false;
 
   QMenu* popup_;
   QAction* gen_count_;

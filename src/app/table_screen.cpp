@@ -231,6 +231,10 @@ void TableScreen::ApplyState(const Effect& effect) {
                    }
                    view_->StateChanged();
                  },
+                 [&](const MoveTimerEffect& m) {
+                   st.move_timer = MoveTimerView{m.seat, m.count};
+                   view_->StateChanged();
+                 },
                  [&](const ContractFact& c) { ApplyContract(c); },
                  [&](const BidFact& b) { ApplyBid(b); },
                  [&](const auto&) {},

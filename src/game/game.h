@@ -67,6 +67,13 @@ class Game {
   void Tick();
   // One second of the tournament move timer.
   void MoveTimerSecond();
+  // The tournament server ended the game ("end"): the move timers stop and the main button
+  // sums the game up where it has not been summed up yet.
+  void TournamentGameOver();
+  // The tournament game ends here without a result: another seat left or ran out of time, or
+  // the connection was lost. The timers stop; only "Exit to menu" is left. The caller shows
+  // the notice.
+  void TournamentBroken();
 
   // Queries for the window and the drivers.
   CanPlayResult CanPlay(int position) const;

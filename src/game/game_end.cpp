@@ -7,6 +7,9 @@ namespace ostrel {
 void Game::EndOfGame() {
   engine_.SettleGame();
   const GameRecord& r = Record();
+  if (mode_.TournamentMode && mode_.TournamentSeat == 1) {
+    Send(TableMessage{TableMessage::Kind::Result, {}, r.ScoreDifference});
+  }
   DrawScoreTab(1, 2, false, kNoDealValue, r.GameScore[1] - r.GameScore[2], 2);
   DrawScoreTab(2, 2, false, kNoDealValue, r.ScoreDifference, 2);
   if (r.ScoreDifference > 0) Sound("WKoGood", false);
@@ -83,6 +86,25 @@ void Game::SeatRanOutOfTime() {
   engine_.MarkGameOver();
   move_timers_running_ = false;
   Emit(CloseConnectionEffect{});
+  EnableButton(7, false);
+  SetButton(8, Caption::ExitToMenu, true);
+  engine_.RecordForSetup().Phase = kPhaseGameOver;
+}
+
+void Game::TournamentGameOver() {
+  if (!mode_.TournamentMode) return;
+  ClearMoveTimers();
+  move_timers_running_ = false;
+  const bool summed_up = button8_.enabled && button8_.caption == Caption::ExitToMenu;
+  if (Record().GameOver && button7_.caption == Caption::ToSumUp && !summed_up) {
+    EnableButton(7, true);
+  }
+}
+
+void Game::TournamentBroken() {
+  ClearMoveTimers();
+  move_timers_running_ = false;
+  engine_.MarkGameOver();
   EnableButton(7, false);
   SetButton(8, Caption::ExitToMenu, true);
   engine_.RecordForSetup().Phase = kPhaseGameOver;

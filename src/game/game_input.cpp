@@ -64,8 +64,10 @@ bool Game::Button7Click() {
       return Act(Action{ActionKind::TakeTrick}, engine_.DrivingSeat(), true);
     case kPhaseDealOver:
       if (mode_.TournamentMode) {
-        // The server deals the next one.
+        // The server deals the next one. Asked twice, it would refuse the second request as a
+        // fault of this seat.
         Send(Action{ActionKind::NextDeal});
+        EnableButton(7, false);
       } else {
         StartDeal(true);
       }

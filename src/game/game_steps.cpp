@@ -21,6 +21,7 @@ void Game::ConfigureFrame() {
   frame.place =
       mode_.TournamentMode ? mode_.TournamentSeat : (mode_.NetworkMode ? mode_.NetworkSeat : 1);
   frame.first_hand_from_game_number = !Networked();
+  frame.tournament_blocks = mode_.TournamentMode;
 }
 
 void Game::StartDeal(bool continuing) {

@@ -24,6 +24,9 @@ namespace ostrel {
 struct TableFrame {
   int place = 1;
   bool first_hand_from_game_number = true;
+  // The tournament deals its first 24 cards in blocks of six to tournament seats 4, 3, 2 and
+  // 1 (place 1's seats 3, 1, 2, 4); the LAN host to place 1's seats 4, 2, 1, 3.
+  bool tournament_blocks = false;
 };
 
 struct Outcome {

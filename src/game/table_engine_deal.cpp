@@ -50,11 +50,13 @@ void TableEngine::StartDeal() {
 }
 
 // Six cards to every seat in four packets of the deck; the packets go to place 1's seats 4, 2,
-// 1 and 3.
+// 1 and 3 (at a tournament table 3, 1, 2 and 4).
 void TableEngine::DealFirstCards() {
   static constexpr int kPacketSeat[4] = {4, 2, 1, 3};
+  static constexpr int kTournamentPacketSeat[4] = {3, 1, 2, 4};
+  const int* packet_seat = frame_.tournament_blocks ? kTournamentPacketSeat : kPacketSeat;
   for (int packet = 0; packet < 4; ++packet) {
-    const int seat = SeatAtPlace(kPacketSeat[packet], frame_.place);
+    const int seat = SeatAtPlace(packet_seat[packet], frame_.place);
     for (int i = 1; i <= 6; ++i) {
       const int d = packet * 6 + i;
       record_.Hand[seat][i] = record_.Deck[d];

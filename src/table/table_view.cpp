@@ -225,6 +225,9 @@ void TableView::RebuildScene() {
   if (state_.tabs[1].shown) {
     PaintScorePanel(p, layout_.panel, layout_.scale, fonts_, state_.panel, round_word_);
   }
+  if (const int seat = state_.move_timer.seat; seat >= 1 && seat <= kSeats) {
+    PaintMoveTimer(p, layout_.label[seat], layout_.scale, state_.move_timer.count);
+  }
   dirty_ = false;
 }
 

@@ -11,6 +11,7 @@
 #include "table/card_painter.h"
 #include "table/fonts.h"
 #include "table/layout.h"
+#include "table/move_timer.h"
 #include "table/score_board.h"
 
 namespace ostrel {
@@ -37,7 +38,8 @@ struct TableState {
   Array1<LabelView, kSeats> labels{};
   Array1<TabView, 2> tabs{};
   PanelView panel;
-  int chosen = 0;  // seat 4's card chosen with the keys, 0 for none
+  int chosen = 0;            // seat 4's card chosen with the keys, 0 for none
+  MoveTimerView move_timer;  // a tournament seat's countdown
 };
 
 struct Sprite {

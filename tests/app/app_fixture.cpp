@@ -39,7 +39,7 @@ bool PlayerActs(TForm1& w) {
 }
 
 AppFixture::AppFixture(std::uint64_t seed, bool instant, ComputerPlayers* computer,
-                       std::optional<PackFolders> packs) {
+                       std::optional<PackFolders> packs, QString site) {
   folder_ = dir_.path().toStdString();
   const std::string club = SerializeClubFile(InitialClubFile());
   for (const char* name : {kLocalClubFileName, kNetClubFileName}) {
@@ -54,6 +54,7 @@ AppFixture::AppFixture(std::uint64_t seed, bool instant, ComputerPlayers* comput
   context.seed = seed;
   context.instant = instant;
   context.music = false;
+  context.site = site;
   context.table_tick_ms = instant ? 1 : 0;
   // The tests' own folder holds no packs: the program's own set, unless a test brings some.
   context.packs = packs ? *packs : PackFolders{QString::fromStdString(folder_), QString()};

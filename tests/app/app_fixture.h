@@ -41,7 +41,7 @@ class AppFixture {
  public:
   explicit AppFixture(std::uint64_t seed = 7, bool instant = true,
                       ComputerPlayers* computer = nullptr,
-                      std::optional<PackFolders> packs = std::nullopt);
+                      std::optional<PackFolders> packs = std::nullopt, QString site = {});
 
   TForm1& Window() { return *window_; }
   const std::string& Folder() const { return folder_; }

@@ -86,7 +86,7 @@ void WindowFrameTest::ContextMenuFollowsTheLanguage() {
     QVERIFY2(!english.contains(a->text()), qPrintable(a->objectName() + ": " + a->text()));
     ++changed;
   }
-  QCOMPARE(changed, 9);  // every item, the passport among them
+  QCOMPARE(changed, 10);  // every item, the passport and the tournament among them
   const QAction* radio = menu->findChild<QAction*>("MRadio");
   QVERIFY(radio != nullptr);
   QCOMPARE(radio->text(), T("Radio"));

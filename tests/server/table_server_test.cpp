@@ -164,7 +164,7 @@ void PlayGame(std::vector<std::unique_ptr<Player>>& players, lan::DealDeck deck,
   Random unused(1);
   GameTable mirror_rules(1000);  // only for its rule options
   TableEngine mirror(unused);
-  mirror.Frame() = TableFrame{1, false};
+  mirror.Frame() = TableFrame{1, false, true};
   mirror.Options() = mirror_rules.Engine().Options();
   mirror.SetNextDeck(deck);
   mirror.StartGame(1, 0);

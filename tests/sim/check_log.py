@@ -37,6 +37,17 @@ def seat_at_place(seat, place):
     return seat_after(seat, PLACE_SHIFT[place])
 
 
+# The table position at which the copy of tournament (or network) seat M shows seat S.
+POSITION = {1: {1: 4, 2: 2, 3: 1, 4: 3}, 2: {1: 2, 2: 4, 3: 3, 4: 1},
+            3: {1: 3, 2: 1, 3: 4, 4: 2}, 4: {1: 1, 2: 3, 3: 2, 4: 4}}
+# A tournament deals its first 24 cards in blocks of six to tournament seats 4, 3, 2 and 1.
+TOURNAMENT_BLOCKS = (4, 3, 2, 1)
+
+
+class Stop(Exception):
+    """A tournament game that a player left or lost on time ends where it stood."""
+
+
 def team(seat):
     return 1 if seat % 2 == 1 else 2
 
@@ -155,6 +166,9 @@ class Checker:
     def next(self, name=None):
         expect(self.i < len(self.ev), "the log ends early")
         e = self.ev[self.i]
+        if e["event"] == "tournament_game" and name != "tournament_game":
+            expect(e["end"] in ("left", "time_out"), "a finished tournament game ends with its score")
+            raise Stop()
         self.i += 1
         if name:
             expect(e["event"] == name, f"expected {name}, found {e['event']}")
@@ -171,7 +185,16 @@ class Checker:
         g = self.next("game")
         self.games += 1
         self.place = None
-        if self.peek() == "lan":
+        self.tournament = False
+        if self.peek() == "tournament":
+            t = self.next("tournament")
+            self.tournament = True
+            # The server's own engine is place 1; a player's copy is the place of its seat.
+            self.place = 1 if t.get("server") else t["seat"]
+            expect(self.place in (1, 2, 3, 4) and t["table"] in range(1, 11), "tournament seat and table")
+            expect((g["target"], g["bella_first_hand_only"], g["trump_required"]) == (301, True, True),
+                   "the tournament's rules: 301 points, Bella with the first hand, trumping required")
+        elif self.peek() == "lan":
             lan = self.next("lan")
             self.place = lan["network_seat"]
             expect(self.place in (1, 2, 3, 4), "network seat")
@@ -184,13 +207,22 @@ class Checker:
             people = [p for p in "123" if names[p] != "PC  "]
             expect(people in (["2"], ["1", "2", "3"]), f"the people at the table: {names}")
         score = {1: 0, 2: 0}
-        while True:
-            self.deal(g, score)
-            if max(score.values()) >= g["target"]:
-                break
+        try:
+            while True:
+                self.deal(g, score)
+                if max(score.values()) >= g["target"]:
+                    break
+        except Stop:
+            self.next("tournament_game")
+            return
         end = self.next("game_end")
         expect(end["game_score"] == {"1": score[1], "2": score[2]}, "final score")
         expect(end["score_difference"] == score[2] - score[1], "score difference")
+        if self.peek() == "tournament_game":
+            t = self.next("tournament_game")
+            # Place 1's seat 4 is tournament seat 1, whose team's margin the server records.
+            expect(self.tournament and self.place == 1, "only the server's log sums up the table")
+            expect(t["end"] == "finished" and t["margin"] == score[2] - score[1], "the table's margin")
 
     def deal(self, g, score):
         d = self.next("deal")
@@ -204,6 +236,8 @@ class Checker:
         else:
             expect(first == seat_at_place(d["deal"] % 4 + 1, self.place), "first hand")
             packets = tuple(seat_at_place(s, self.place) for s in (4, 2, 1, 3))
+        if self.tournament:
+            packets = tuple(POSITION[self.place][s] for s in TOURNAMENT_BLOCKS)
         hands = {packets[k]: deck[6 * k:6 * k + 6] for k in range(4)}
         turned_up = deck[31]
         declarer, trump = self.bidding(first, hands, turned_up)

@@ -35,8 +35,8 @@ def expect(cond, what):
 
 
 def canonical(path):
-    """The log's games with every seat and team named by network seat (team A is seats 1
-    and 2, team B seats 3 and 4)."""
+    """The log's games with every seat and team named by network (or tournament) seat (team A
+    is seats 1 and 2, team B seats 3 and 4)."""
     out, own = [], None
     net = lambda p: SEAT_AT[own][p]
     team = lambda t: "A" if net(1 if t == "1" else 2) in (1, 2) else "B"
@@ -48,6 +48,11 @@ def canonical(path):
             if kind == "lan":
                 own = e["network_seat"]
                 out.append(("names", {net(int(p)): n for p, n in e["names"].items()}))
+            elif kind == "tournament":
+                # A tournament seat is placed like a network seat; the server's engine is place 1.
+                own = 1 if e.get("server") else e["seat"]
+            elif kind == "tournament_game":
+                continue  # the server's summary of the table
             elif kind == "game":
                 out.append(("game", e["target"], e["trump_required"], e["bella_first_hand_only"]))
             elif kind == "deal":

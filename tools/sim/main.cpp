@@ -15,6 +15,7 @@
 #include "sim/sim_driver.h"
 #include "sim/sim_options.h"
 #include "sim/sim_players.h"
+#include "sim/tour_peer.h"
 
 using namespace ostrel;
 using namespace ostrel::sim;
@@ -124,8 +125,8 @@ int RunAll(const SimOptions& o) {
   }
 
   JsonLogPort log(out, nullptr);
-  if (o.Lan()) {
-    const int code = RunLanPeer(o, log);
+  if (o.Lan() || o.tournament) {
+    const int code = o.tournament ? RunTourPeer(o, log) : RunLanPeer(o, log);
     if (file.is_open()) {
       file.flush();
       if (!file) {

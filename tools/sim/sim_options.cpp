@@ -19,6 +19,44 @@ std::optional<Policy> ParsePolicy(const std::string& name) {
   return std::nullopt;
 }
 
+bool IsTourOption(const std::string& a) {
+  return a == "--site" || a == "--nick" || a == "--password" || a == "--table" || a == "--seat" ||
+         a == "--think-ms";
+}
+
+// One option of a tournament run; the error, empty when the value is taken.
+std::string TourOption(const std::string& a, const std::string& v, SimOptions& o) {
+  if (a == "--site") {
+    if (v.rfind("http://", 0) != 0 && v.rfind("https://", 0) != 0) {
+      return "--site wants http://HOST:PORT";
+    }
+    o.site = v;
+  } else if (a == "--nick") {
+    o.nick = v;
+  } else if (a == "--password") {
+    o.password = v;
+  } else if (a == "--think-ms") {
+    if (!ParseNumber(v, o.think_ms) || o.think_ms < 0 || o.think_ms > 60000) {
+      return "--think-ms is 0 to 60000";
+    }
+  } else if (a == "--table") {
+    if (!ParseNumber(v, o.table) || o.table < 1 || o.table > 10) return "--table is 1 to 10";
+  } else if (!ParseNumber(v, o.seat) || o.seat < 1 || o.seat > 4) {
+    return "--seat is 1 to 4";
+  }
+  return {};
+}
+
+std::string CheckTournament(const SimOptions& o) {
+  if (o.Lan() || o.duplicate || !o.deck_file.empty() || !o.home.empty()) {
+    return "a tournament game takes no LAN, --duplicate, --deck-file or --home options";
+  }
+  if (o.site.empty() || o.nick.empty() || o.password.empty() || o.table == 0 || o.seat == 0) {
+    return "--tournament needs --site, --nick, --password, --table and --seat";
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string SimUsage() {
@@ -27,7 +65,9 @@ std::string SimUsage() {
          "                  [--teams POLICY,POLICY] [--duplicate] [--deck-file F] [--log FILE]\n"
          "                  [--home DIR] [--player NAME]\n"
          "       ostrel-sim --lan-host PORT [--lan-players 2|4] [--name NAME] [--games N] ...\n"
-         "       ostrel-sim --lan-join HOST:PORT [--name NAME] [--play POLICY] [--log FILE]\n";
+         "       ostrel-sim --lan-join HOST:PORT [--name NAME] [--play POLICY] [--log FILE]\n"
+         "       ostrel-sim --tournament --site http://HOST:PORT --nick NICK --password PW\n"
+         "                  --table 1-10 --seat 1-4 [--play POLICY] [--think-ms MS] [--log FILE]\n";
 }
 
 ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
@@ -51,6 +91,12 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
       o.duplicate = true;
     } else if (a == "--no-trump-required") {
       o.trump_required = false;
+    } else if (a == "--tournament") {
+      o.tournament = true;
+    } else if (IsTourOption(a)) {
+      const std::string* v = value();
+      if (!v) return fail(a + " needs a value");
+      if (std::string error = TourOption(a, *v, o); !error.empty()) return fail(error);
     } else if (a == "--games" || a == "--seed" || a == "--target" || a == "--play" ||
                a == "--teams" || a == "--deck-file" || a == "--log" || a == "--home" ||
                a == "--player" || a == "--lan-host" || a == "--lan-players" || a == "--lan-join" ||
@@ -112,6 +158,9 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
   }
   if (o.lan_host >= 0 && !o.lan_join_host.empty()) {
     return fail("--lan-host and --lan-join exclude each other");
+  }
+  if (o.tournament) {
+    if (std::string error = CheckTournament(o); !error.empty()) return fail(error);
   }
   if (o.Lan() && (o.duplicate || !o.deck_file.empty() || !o.home.empty())) {
     return fail("a LAN game takes no --duplicate, --deck-file or --home");

@@ -30,6 +30,14 @@ struct SimOptions {
   int lan_join_port = 0;
   std::string lan_name = "Sim";
   bool Lan() const { return lan_host >= 0 || !lan_join_host.empty(); }
+  // A tournament table: the web service's site, the account, the table and seat to take.
+  bool tournament = false;
+  std::string site;
+  std::string nick;
+  std::string password;
+  int table = 0;
+  int seat = 0;
+  int think_ms = 0;  // the pause before each of the player's own moves, as a person's
 };
 
 // Either the options or a message saying what is wrong with the command line.

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "app/account/account_state.h"
-#include "app/account/service_client.h"
+#include "net/service_client.h"
 
 namespace ostrel {
 

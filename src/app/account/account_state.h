@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/account/service_client.h"
+#include "net/service_client.h"
 #include "online/records.h"
 #include "online/replies.h"
 

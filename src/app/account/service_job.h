@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/account/account_state.h"
-#include "app/account/service_client.h"
+#include "net/service_client.h"
 
 namespace ostrel {
 

@@ -1,4 +1,4 @@
-#include "app/account/service_client.h"
+#include "net/service_client.h"
 
 #include "net/http_client.h"
 
