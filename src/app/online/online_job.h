@@ -8,7 +8,7 @@
 #include <QObject>
 #include <functional>
 
-#include "app/account/service_client.h"
+#include "net/service_client.h"
 
 namespace ostrel {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/account/service_client.h"
+#include "net/service_client.h"
 #include "online/records.h"
 #include "online/replies.h"
 #include "online/requests.h"
