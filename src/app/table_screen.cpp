@@ -51,6 +51,7 @@ TableScreen::TableScreen(SoundPort& sounds, QWidget* parent)
     if (!Busy()) emit CardPressed(position);
   });
   connect(view_, &TableView::CardRightClicked, this, &TableScreen::CardRightPressed);
+  connect(view_, &TableView::TrickAreaClicked, this, &TableScreen::ToggleLastTrick);
   SetTableLayout(view_->Layout());
 }
 
@@ -87,6 +88,7 @@ void TableScreen::Reset() {
   paused_ = false;
   running_ = false;
   view_->State() = TableState{};
+  taking_.reset();
   view_->StateChanged();
   b7_->hide();
   b8_->hide();
@@ -172,7 +174,8 @@ std::optional<int> TableScreen::ApplyOutward(const Effect& effect) {
                           emit DealStarted();
                           return 0;
                         },
-                        [&](const GameEndFact&) -> std::optional<int> {
+                        [&](const GameEndFact& end) -> std::optional<int> {
+                          ApplyGameEnd(end);
                           emit GameEnded();
                           return 0;
                         },
@@ -194,6 +197,7 @@ void TableScreen::ApplyState(const Effect& effect) {
                  },
                  [&](const ShowTableEffect&) {
                    st = TableState{};
+                   taking_.reset();
                    for (int team = 1; team <= 2; ++team) {
                      st.tabs[team].shown = true;
                      st.tabs[team].team = team == TeamOf(4) ? T("We") : T("They");
@@ -230,6 +234,11 @@ void TableScreen::ApplyState(const Effect& effect) {
                      st.labels[seat].pointer = seat == c.seat;
                    }
                    view_->StateChanged();
+                 },
+                 [&](const TrickFact& t) {
+                   taking_.emplace();
+                   taking_->cards = st.trick;
+                   taking_->winner = t.winner;
                  },
                  [&](const ContractFact& c) { ApplyContract(c); },
                  [&](const BidFact& b) { ApplyBid(b); },
@@ -282,11 +291,53 @@ void TableScreen::ApplyTab(const ScoreTabEffect& t) {
 
 void TableScreen::ApplyTrick(const DrawTrickEffect& t) {
   TableState& st = view_->State();
+  if (t.count > 0) HideLastTrick();
+  // An empty trick area after a complete trick: the trick has been taken.
+  if (t.count == 0 && taking_) {
+    st.last_trick = *taking_;
+    taking_.reset();
+    st.last_trick.caption = T(PhraseKey::LastTrick);
+    st.last_trick.hint = QStringLiteral("%1 (%2)").arg(
+        st.last_trick.caption, QKeySequence(kLastTrickKey).toString(QKeySequence::NativeText));
+  }
   st.trick = {};
   const int leader = t.table_leader >= 1 && t.table_leader <= 4 ? t.table_leader : 1;
   for (int k = 1; k <= std::clamp(t.count, 0, 4); ++k) {
     st.trick[SeatAfter(leader, k - 1)] = t.cards[k];
   }
+  view_->StateChanged();
+}
+
+void TableScreen::ToggleLastTrick() {
+  LastTrickView& last = view_->State().last_trick;
+  if (last.winner == 0) return;
+  last.showing = !last.showing;
+  view_->StateChanged();
+}
+
+void TableScreen::HideLastTrick() {
+  LastTrickView& last = view_->State().last_trick;
+  if (!last.showing) return;
+  last.showing = false;
+  view_->StateChanged();
+}
+
+// The statement of who won, from the player's side: "We" are seat 4's partnership.
+void TableScreen::ApplyGameEnd(const GameEndFact& end) {
+  const int we_team = TeamOf(4);
+  const std::int32_t we = end.scores[we_team];
+  const std::int32_t they = end.scores[3 - we_team];
+  GameResultView& result = view_->State().result;
+  result.shown = true;
+  result.outcome = we > they ? 1 : we < they ? -1 : 0;
+  result.verdict = T(result.outcome > 0   ? PhraseKey::GameWonByUs
+                     : result.outcome < 0 ? PhraseKey::GameWonByThem
+                                          : PhraseKey::GameDrawn);
+  result.scores = QStringLiteral("%1 %2 : %3 %4")
+                      .arg(T(PhraseKey::TeamWe))
+                      .arg(we)
+                      .arg(they)
+                      .arg(T(PhraseKey::TeamThey));
   view_->StateChanged();
 }
 
@@ -319,6 +370,7 @@ void TableScreen::StartFlights(std::vector<FlightEffect> flights) {
         f, {PlacePos(f.from, false), PlacePos(f.to, true)}, view_->CardPixmap(f.card, f.face_up)};
     flight_steps_ = std::max(flight_steps_, fl.line.Steps());
     if (f.from.kind == Place::Trick) st.trick[std::clamp(f.from.seat, 1, 4)] = kEmptyCard;
+    if (f.to.kind == Place::Trick) HideLastTrick();
     if (f.from.kind == Place::Shown && f.from.index >= 1 && f.from.index <= 9) {
       st.shown_count = std::min(st.shown_count, f.from.index - 1);
     }
