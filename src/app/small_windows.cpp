@@ -137,11 +137,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* text = new QLabel(this);
   text->setAlignment(Qt::AlignCenter);
-  text->setText(QStringLiteral("<h2 style='color:#800000'>%1</h2><p>V 5.7f</p>"
-                               "<p>A trick-taking card game for four seats in two "
-                               "partnerships.</p><p>Free software under the GNU General "
-                               "Public License, version 3 or later.</p>")
-                    .arg(T("Ostrel-Quartet")));
+  text->setWordWrap(true);
+  text->setMinimumWidth(380);
+  text->setText(QStringLiteral("<h2 style='color:#800000'>%1</h2><p>V 5.7f</p><p>%2</p><p>%3</p>")
+                    .arg(T("Ostrel-Quartet"), T(PhraseKey::AboutGame).toHtmlEscaped(),
+                         T(PhraseKey::AboutLicence).toHtmlEscaped()));
   layout->addWidget(text);
   layout->addWidget(OkButton(this));
 }
