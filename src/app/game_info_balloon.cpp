@@ -42,7 +42,9 @@ QStringList GameInfoBalloonLines(const GameInfoFacts& f) {
 }
 
 QString PanelPlainHint(int game_number, bool tournament) {
-  return T("Game") + QStringLiteral(": %1 / %2").arg(game_number).arg(tournament ? 1 : 25);
+  // "Game" here is the game counter's own phrase, not the options page's.
+  return T(PhraseKey::GameCounter) +
+         QStringLiteral(": %1 / %2").arg(game_number).arg(tournament ? 1 : 25);
 }
 
 }  // namespace ostrel

@@ -28,6 +28,11 @@ TFormPassword::TFormPassword(bool new_player, const QString& name, Check check, 
   setObjectName("TFormPassword");
   setWindowTitle(T("Ostrel-Quartet"));
   auto* layout = new QVBoxLayout(this);
+  auto* welcome = new QLabel(T(PhraseKey::Welcome), this);
+  welcome->setObjectName("LabelWelcome");
+  welcome->setStyleSheet("font-size: 18px; font-weight: bold; color: #800000;");
+  welcome->setAlignment(Qt::AlignCenter);
+  layout->addWidget(welcome);
   auto* form = new QFormLayout();
   name_ = new QLineEdit(name, this);
   name_->setObjectName("EditName");
@@ -41,10 +46,10 @@ TFormPassword::TFormPassword(bool new_player, const QString& name, Check check, 
   repetition_->setEchoMode(QLineEdit::Password);
   repetition_->setMaxLength(5);
   for (QLineEdit* edit : {name_, password_, repetition_}) RefuseControlCharacters(edit);
-  form->addRow(T("Your name"), name_);
-  form->addRow(T("Password"), password_);
+  form->addRow(T(PhraseKey::EnterName), name_);
+  form->addRow(T(PhraseKey::EnterPassword), password_);
   if (new_player) {
-    form->addRow(T("Repeat password"), repetition_);
+    form->addRow(T(PhraseKey::ConfirmPassword), repetition_);
   } else {
     repetition_->hide();
   }
@@ -59,7 +64,7 @@ TFormPassword::TFormPassword(bool new_player, const QString& name, Check check, 
   ok_->setObjectName("ButtonOk");
   ok_->SetColorSB(SkinColour::DGreen);
   ok_->setFixedHeight(30);
-  auto* cancel = new TTarvoCardsButton(T("Close"), this);
+  auto* cancel = new TTarvoCardsButton(T(PhraseKey::Cancel), this);
   cancel->SetColorSB(SkinColour::DRed);
   cancel->setFixedHeight(30);
   row->addWidget(ok_);

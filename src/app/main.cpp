@@ -1,39 +1,24 @@
 // The program: finds its folder, installs the shipped club files on the first start, and
 // runs the main window.
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 
 #include "app/main_window.h"
+#include "app/shipped_club.h"
 #include "app/text.h"
 #include "i18n/language.h"
-#include "storage/program_folder.h"
 #include "storage/program_lock.h"
 #include "storage/settings.h"
-
-namespace {
-
-// The club files come with the program: in a build tree they lie in its share folder, in an
-// installation beside the data of the program.
-std::string ShippedFolder(const QString& exe_folder) {
-  for (const QString& candidate : {exe_folder + "/../../share", exe_folder + "/../share/ostrel",
-                                   QStringLiteral("/usr/share/ostrel")}) {
-    if (QDir(candidate).exists("Ostrel4.clb")) return QDir(candidate).absolutePath().toStdString();
-  }
-  return exe_folder.toStdString();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ostrel-Quartet"));
   const QString exe_folder = QCoreApplication::applicationDirPath();
-  std::string error;
-  const auto folders = ostrel::PrepareProgramFolder(
-      exe_folder.toStdString(), ShippedFolder(exe_folder), ostrel::ProcessEnvironment(), &error);
+  QString error;
+  const auto folders = ostrel::PrepareProgramFiles(
+      exe_folder, ostrel::ShippedClubFolders(exe_folder), ostrel::ProcessEnvironment(), &error);
   if (!folders) {
-    QMessageBox::critical(nullptr, ostrel::T("Ostrel-Quartet"), QString::fromStdString(error));
+    QMessageBox::critical(nullptr, ostrel::T("Ostrel-Quartet"), error);
     return 1;
   }
   // One copy at a time in a program folder: two would lose each other's games.

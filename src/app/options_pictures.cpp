@@ -220,6 +220,12 @@ QWidget* TFormOptions::BackgroundPage() {
                                    "Light-Blue", "Dark Blue", "Violet"};
   patterns_list_ =
       SetList(box, "ListPattern", kBackgroundPatterns, [](int i) { return kPatterns[i]; });
+  // "Carpet" names a back set too; the pattern has a phrase of its own.
+  for (int i = 0; i < kBackgroundPatterns; ++i) {
+    if (std::string_view(kPatterns[i]) == "Carpet") {
+      patterns_list_->item(i)->setText(T(PhraseKey::SetCarpet2));
+    }
+  }
   patterns_list_->setCurrentRow(std::clamp(s_.BackgroundPattern, 1, kBackgroundPatterns) - 1);
   connect(patterns_list_, &QListWidget::currentRowChanged, this, [this](int r) {
     if (r < 0) return;

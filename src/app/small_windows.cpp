@@ -61,23 +61,27 @@ InfoWindow::InfoWindow(const GameInfo& info, QWidget* parent) : QDialog(parent) 
   setObjectName("InfoWindow");
   setWindowTitle(T("General score"));
   auto* grid = new QGridLayout(this);
-  const char* titles[7] = {"General number of game:",
-                           "Number of round in a current cycle:",
-                           "Score",
-                           "Current Score",
-                           "Score",
-                           "Rating",
-                           "Rating"};
+  auto* head = new QLabel(T(PhraseKey::InfoAboutGame), this);
+  head->setStyleSheet("font-size: 16px; font-weight: bold; color: #800000;");
+  grid->addWidget(head, 0, 0, 1, 2, Qt::AlignHCenter);
+  grid->addWidget(new QLabel(T(PhraseKey::InfoPlayer) + ":", this), 1, 0);
+  auto* player = new QLabel(info.player, this);
+  player->setObjectName("ValuePlayer");
+  player->setStyleSheet("font-weight: bold;");
+  grid->addWidget(player, 1, 1, Qt::AlignRight);
+  const PhraseKey titles[7] = {PhraseKey::TotalGames,   PhraseKey::RoundInCycle,
+                               PhraseKey::InitialScore, PhraseKey::CurrentScore,
+                               PhraseKey::TotalScore,   PhraseKey::InitialRating,
+                               PhraseKey::CurrentRating};
   const QStringList values = GameInfoLines(info);
-  const QString suffix[7] = {"", "", "", "", " =", "", " " + QString(QChar(0x2192))};
   for (int i = 0; i < 7; ++i) {
-    grid->addWidget(new QLabel(T(titles[i]) + suffix[i], this), i, 0);
+    grid->addWidget(new QLabel(T(titles[i]), this), i + 2, 0);
     auto* v = new QLabel(values[i], this);
     v->setObjectName(QStringLiteral("Value%1").arg(i + 1));
     v->setStyleSheet("font-weight: bold; color: #000080;");
-    grid->addWidget(v, i, 1, Qt::AlignRight);
+    grid->addWidget(v, i + 2, 1, Qt::AlignRight);
   }
-  grid->addWidget(OkButton(this), 7, 0, 1, 2);
+  grid->addWidget(OkButton(this), 9, 0, 1, 2);
 }
 
 TFormSpeed::TFormSpeed(int speed, QWidget* parent) : QDialog(parent) {
@@ -133,11 +137,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* text = new QLabel(this);
   text->setAlignment(Qt::AlignCenter);
-  text->setText(QStringLiteral("<h2 style='color:#800000'>%1</h2><p>V 5.7f</p>"
-                               "<p>A trick-taking card game for four seats in two "
-                               "partnerships.</p><p>Free software under the GNU General "
-                               "Public License, version 3 or later.</p>")
-                    .arg(T("Ostrel-Quartet")));
+  text->setWordWrap(true);
+  text->setMinimumWidth(380);
+  text->setText(QStringLiteral("<h2 style='color:#800000'>%1</h2><p>V 5.7f</p><p>%2</p><p>%3</p>")
+                    .arg(T("Ostrel-Quartet"), T(PhraseKey::AboutGame).toHtmlEscaped(),
+                         T(PhraseKey::AboutLicence).toHtmlEscaped()));
   layout->addWidget(text);
   layout->addWidget(OkButton(this));
 }

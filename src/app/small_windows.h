@@ -17,6 +17,7 @@ QString NotYetAvailableText(const QString& feature);
 void ShowNotYetAvailable(QWidget* parent, const QString& feature);
 
 struct GameInfo {
+  QString player;  // the name of the player at seat 4
   int game_number = 0;
   int cycle_game = 0;
   int initial_score = 0;

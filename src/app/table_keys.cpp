@@ -26,6 +26,9 @@ void TableScreen::keyPressEvent(QKeyEvent* event) {
     case kButton8Key:
       if (b8_->isVisible() && b8_->isEnabled()) b8_->click();
       return;
+    case kLastTrickKey:
+      ToggleLastTrick();
+      return;
     default:
       QWidget::keyPressEvent(event);
   }

@@ -51,6 +51,7 @@ TableScreen::TableScreen(SoundPort& sounds, QWidget* parent)
     if (!Busy()) emit CardPressed(position);
   });
   connect(view_, &TableView::CardRightClicked, this, &TableScreen::CardRightPressed);
+  connect(view_, &TableView::TrickAreaClicked, this, &TableScreen::ToggleLastTrick);
   SetTableLayout(view_->Layout());
 }
 
@@ -87,6 +88,7 @@ void TableScreen::Reset() {
   paused_ = false;
   running_ = false;
   view_->State() = TableState{};
+  taking_.reset();
   view_->StateChanged();
   b7_->hide();
   b8_->hide();
@@ -172,7 +174,8 @@ std::optional<int> TableScreen::ApplyOutward(const Effect& effect) {
                           emit DealStarted();
                           return 0;
                         },
-                        [&](const GameEndFact&) -> std::optional<int> {
+                        [&](const GameEndFact& end) -> std::optional<int> {
+                          ApplyGameEnd(end);
                           emit GameEnded();
                           return 0;
                         },
@@ -194,6 +197,7 @@ void TableScreen::ApplyState(const Effect& effect) {
                  },
                  [&](const ShowTableEffect&) {
                    st = TableState{};
+                   taking_.reset();
                    for (int team = 1; team <= 2; ++team) {
                      st.tabs[team].shown = true;
                      st.tabs[team].team = team == TeamOf(4) ? T("We") : T("They");
@@ -234,6 +238,11 @@ void TableScreen::ApplyState(const Effect& effect) {
                  [&](const MoveTimerEffect& m) {
                    st.move_timer = MoveTimerView{m.seat, m.count};
                    view_->StateChanged();
+                 },
+                 [&](const TrickFact& t) {
+                   taking_.emplace();
+                   taking_->cards = st.trick;
+                   taking_->winner = t.winner;
                  },
                  [&](const ContractFact& c) { ApplyContract(c); },
                  [&](const BidFact& b) { ApplyBid(b); },
@@ -286,6 +295,15 @@ void TableScreen::ApplyTab(const ScoreTabEffect& t) {
 
 void TableScreen::ApplyTrick(const DrawTrickEffect& t) {
   TableState& st = view_->State();
+  if (t.count > 0) HideLastTrick();
+  // An empty trick area after a complete trick: the trick has been taken.
+  if (t.count == 0 && taking_) {
+    st.last_trick = *taking_;
+    taking_.reset();
+    st.last_trick.caption = T(PhraseKey::LastTrick);
+    st.last_trick.hint = QStringLiteral("%1 (%2)").arg(
+        st.last_trick.caption, QKeySequence(kLastTrickKey).toString(QKeySequence::NativeText));
+  }
   st.trick = {};
   const int leader = t.table_leader >= 1 && t.table_leader <= 4 ? t.table_leader : 1;
   for (int k = 1; k <= std::clamp(t.count, 0, 4); ++k) {
@@ -323,6 +341,7 @@ void TableScreen::StartFlights(std::vector<FlightEffect> flights) {
         f, {PlacePos(f.from, false), PlacePos(f.to, true)}, view_->CardPixmap(f.card, f.face_up)};
     flight_steps_ = std::max(flight_steps_, fl.line.Steps());
     if (f.from.kind == Place::Trick) st.trick[std::clamp(f.from.seat, 1, 4)] = kEmptyCard;
+    if (f.to.kind == Place::Trick) HideLastTrick();
     if (f.from.kind == Place::Shown && f.from.index >= 1 && f.from.index <= 9) {
       st.shown_count = std::min(st.shown_count, f.from.index - 1);
     }

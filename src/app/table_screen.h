@@ -38,6 +38,9 @@ class TableScreen : public QWidget, public TablePort {
   void Reset();
   // How far a long computer choice has come, in percent; -1 hides it.
   void SetProgress(int percent);
+  // Shows the trick taken last in the trick area, or hides it again; nothing before the first
+  // trick of the deal was taken. A card put into the trick hides it by itself.
+  void ToggleLastTrick();
 
   TableView* View() { return view_; }
   TTarvoCardsButton* Button7() { return b7_; }
@@ -56,6 +59,8 @@ class TableScreen : public QWidget, public TablePort {
   // Space presses the green button, Escape the red one.
   static constexpr Qt::Key kButton7Key = Qt::Key_Space;
   static constexpr Qt::Key kButton8Key = Qt::Key_Escape;
+  // Backspace looks back at the trick taken last (as a press on the trick area does).
+  static constexpr Qt::Key kLastTrickKey = Qt::Key_Backspace;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -93,6 +98,8 @@ class TableScreen : public QWidget, public TablePort {
   void ApplyButton(const ButtonEffect& b);
   void ApplyTab(const ScoreTabEffect& tab);
   void ApplyTrick(const DrawTrickEffect& trick);
+  void ApplyGameEnd(const GameEndFact& end);
+  void HideLastTrick();
   void StartFlights(std::vector<FlightEffect> flights);
   void FlightStep();
   QPoint PlacePos(const Place& place, bool landing) const;
@@ -122,6 +129,8 @@ class TableScreen : public QWidget, public TablePort {
   FlightStats stats_;
   QElapsedTimer flight_clock_;
   int flight_steps_ = 0;
+  // The complete trick still lying on the table; it becomes the last trick once it is gone.
+  std::optional<LastTrickView> taking_;
 };
 
 }  // namespace ostrel

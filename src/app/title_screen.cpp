@@ -77,7 +77,8 @@ void TitleScreen::PaintTitle(QPainter& p, double k) const {
   FontRoles roles;
   QFont title = RoleFont(roles, FontRole::Decor, static_cast<int>(92 * k), true);
   QPainterPath path;
-  const QString text = T("Ostrel-4").toUpper();
+  // The game's short name is a name, the same in every language (no phrase holds it).
+  const QString text = QStringLiteral("OSTREL-4");
   const QFontMetrics fm(title);
   const double x = (width() - fm.horizontalAdvance(text)) / 2.0;
   const double y = height() * 0.25;

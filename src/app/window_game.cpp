@@ -193,6 +193,7 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
 void TForm1::ShowGameInfo() {
   const GameRecord& r = session_->Record();
   GameInfo info;
+  info.player = FromUtf8(r.SeatName[4]).trimmed();
   info.game_number = r.GameNumber;
   info.cycle_game = r.GameNumber % kCycleLength == 0 ? kCycleLength : r.GameNumber % kCycleLength;
   info.initial_score = r.InitialScore;

@@ -16,7 +16,7 @@ void Game::EndOfGame() {
   if (r.ScoreDifference < 0) Sound("WKoBads", false);
   EnableButton(7, false);
   SetButton(8, Caption::ExitToMenu, true);
-  Emit(GameEndFact{});
+  Emit(GameEndFact{r.GameScore});
   if (mode_.TournamentMode) {
     ClearMoveTimers();
     move_timers_running_ = false;

@@ -42,7 +42,10 @@ struct DealEndFact {
   Array1<std::int32_t, 2> deal_points{};
   Array1<std::int32_t, 2> kept{};
 };
-struct GameEndFact {};
+// The game is summed up; the partnerships' final scores (team 2 is seat 4's partnership).
+struct GameEndFact {
+  Array1<std::int32_t, 2> scores{};
+};
 
 // A card of the rest of the deal has gone from the deck into a hand, landing at `landed`.
 struct RestCardFact {

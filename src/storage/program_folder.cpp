@@ -66,38 +66,58 @@ std::optional<ProgramFolders> ChooseProgramFolder(const std::string& exe_folder,
   return ProgramFolders{program.string(), program.parent_path().string()};
 }
 
-Status InstallClubFiles(const std::string& program_folder, const std::string& shipped_folder) {
+Status InstallClubFiles(const std::string& program_folder, const ShippedClubFile& shipped) {
   std::error_code ec;
   fs::create_directories(program_folder, ec);
   if (ec) return Status::Error("cannot create \"" + program_folder + "\": " + ec.message());
   for (const char* name : {kLocalClubFileName, kNetClubFileName}) {
     const fs::path target = fs::path(program_folder) / name;
     if (fs::exists(target, ec)) continue;
-    const fs::path source = fs::path(shipped_folder) / name;
     std::string error;
-    auto bytes = shipped_folder.empty() ? SerializeClubFile(InitialClubFile())
-                                        : ReadWholeFile(source.string(), &error);
+    auto bytes = shipped(name, &error);
     // Copied atomically: a half-copied club file would stop every later start.
     Status copied = bytes ? ReplaceFileAtomically(target.string(), *bytes) : Status::Error(error);
     if (!copied.ok()) {
-      return Status::Error("cannot copy \"" + source.string() + "\" to \"" + target.string() +
-                           "\": " + copied.message());
+      return Status::Error("cannot install \"" + target.string() + "\": " + copied.message());
     }
   }
   return Status::Ok();
 }
 
+namespace {
+
+// The club files of a folder; an empty folder stands for the content the build ships.
+ShippedClubFile ShippedFrom(const std::string& shipped_folder) {
+  return
+      [shipped_folder](const std::string& name, std::string* error) -> std::optional<std::string> {
+        if (shipped_folder.empty()) return SerializeClubFile(InitialClubFile());
+        return ReadWholeFile((fs::path(shipped_folder) / name).string(), error);
+      };
+}
+
+}  // namespace
+
+Status InstallClubFiles(const std::string& program_folder, const std::string& shipped_folder) {
+  return InstallClubFiles(program_folder, ShippedFrom(shipped_folder));
+}
+
 std::optional<ProgramFolders> PrepareProgramFolder(const std::string& exe_folder,
-                                                   const std::string& shipped_folder,
+                                                   const ShippedClubFile& shipped,
                                                    const Environment& env, std::string* error) {
   auto folders = ChooseProgramFolder(exe_folder, env, error);
   if (!folders) return std::nullopt;
-  Status installed = InstallClubFiles(folders->program, shipped_folder);
+  Status installed = InstallClubFiles(folders->program, shipped);
   if (!installed.ok()) {
     if (error) *error = installed.message();
     return std::nullopt;
   }
   return folders;
+}
+
+std::optional<ProgramFolders> PrepareProgramFolder(const std::string& exe_folder,
+                                                   const std::string& shipped_folder,
+                                                   const Environment& env, std::string* error) {
+  return PrepareProgramFolder(exe_folder, ShippedFrom(shipped_folder), env, error);
 }
 
 }  // namespace ostrel

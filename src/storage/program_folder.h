@@ -31,6 +31,14 @@ std::optional<ProgramFolders> ChooseProgramFolder(const std::string& exe_folder,
                                                   const Environment& env = ProcessEnvironment(),
                                                   std::string* error = nullptr);
 
+// The content of a shipped club file by its name, or nullopt with a message.
+using ShippedClubFile =
+    std::function<std::optional<std::string>(const std::string& name, std::string* error)>;
+
+// Installs each shipped club file the program folder lacks; existing files are never
+// overwritten. The folder is created when it does not exist.
+Status InstallClubFiles(const std::string& program_folder, const ShippedClubFile& shipped);
+
 // Copies each club file of shipped_folder that the program folder lacks; existing files are
 // never overwritten. The folder is created when it does not exist. An empty shipped_folder
 // writes the initial club files themselves (the content the build ships), for a program that
@@ -40,6 +48,9 @@ Status InstallClubFiles(const std::string& program_folder, const std::string& sh
 // ChooseProgramFolder, then InstallClubFiles: what the program does at its first start.
 std::optional<ProgramFolders> PrepareProgramFolder(const std::string& exe_folder,
                                                    const std::string& shipped_folder,
+                                                   const Environment& env, std::string* error);
+std::optional<ProgramFolders> PrepareProgramFolder(const std::string& exe_folder,
+                                                   const ShippedClubFile& shipped,
                                                    const Environment& env, std::string* error);
 
 }  // namespace ostrel

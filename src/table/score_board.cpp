@@ -246,6 +246,14 @@ void PaintScorePanel(QPainter& p, const Rect& r, const TableScale& t, const Font
   p.restore();
 }
 
+QRectF SeatPointerRect(const TableScale& t, const Rect& label) {
+  // Left of the plate, pointing at it, so that it never covers the text; squeezed where the
+  // window's edge is nearer than the hand is wide.
+  const qreal w = std::min<qreal>(SmallWindow(t) ? 30 : Scale(t, 30), label.x);
+  return SmallWindow(t) ? QRectF(label.x - w, label.y + 1, w, 18)
+                        : QRectF(label.x - w, label.y, w, Scale(t, 20));
+}
+
 int SeatLabelRoom(const TableScale& t, const LabelView& label) {
   // With the ring at its right end, the text keeps clear of it.
   const bool ring = label.first_hand || label.role != 0;
@@ -284,8 +292,7 @@ void PaintSeatLabel(QPainter& p, const Rect& r, const TableScale& t, const FontR
   p.setPen(Qt::white);
   p.drawText(x, y, fitted.text);
   if (label.pointer) {
-    const QRectF hand = SmallWindow(t) ? QRectF(10, 1, 30, 18)
-                                       : QRectF(Scale(t, 10), 0, Scale(t, 30), Scale(t, 20));
+    const QRectF hand = SeatPointerRect(t, r).translated(-r.x, -r.y);
     if (!DrawPicture(p, SmallWindow(t) ? "Hand_RightSm" : "Hand_Right", hand)) {
       PaintPointer(p, hand, false);
     }

@@ -59,6 +59,8 @@ void PaintScoreTab(QPainter& p, const Rect& r, const TableScale& t, const FontRo
                    const TabView& tab);
 void PaintScorePanel(QPainter& p, const Rect& r, const TableScale& t, const FontRoles& fonts,
                      const PanelView& panel, const QString& round_word);
+// The pointing hand of the seat due, in window coordinates: beside the label, not on it.
+QRectF SeatPointerRect(const TableScale& t, const Rect& label);
 // The width a label's text may take, and its text as drawn there: smaller, then elided.
 int SeatLabelRoom(const TableScale& t, const LabelView& label);
 FittedText FitSeatLabel(const TableScale& t, const FontRoles& fonts, const LabelView& label);

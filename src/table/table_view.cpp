@@ -115,6 +115,8 @@ bool TableView::event(QEvent* event) {
     const QPoint p = help->pos();
     if (!balloon_opened_ && !hint_.isEmpty() && layout_.panel.Contains(p.x(), p.y())) {
       QToolTip::showText(help->globalPos(), hint_, this);
+    } else if (state_.last_trick.winner != 0 && layout_.trick.Contains(p.x(), p.y())) {
+      QToolTip::showText(help->globalPos(), state_.last_trick.hint, this);
     }
     return true;
   }
@@ -228,6 +230,7 @@ void TableView::RebuildScene() {
   if (const int seat = state_.move_timer.seat; seat >= 1 && seat <= kSeats) {
     PaintMoveTimer(p, layout_.label[seat], layout_.scale, state_.move_timer.count);
   }
+  if (state_.result.shown) PaintGameResult(p);
   dirty_ = false;
 }
 
@@ -276,6 +279,10 @@ void TableView::PaintDeck(QPainter& p) {
 }
 
 void TableView::PaintTrick(QPainter& p) {
+  if (state_.last_trick.showing) {
+    PaintLastTrick(p);
+    return;
+  }
   for (int i = 1; i <= state_.shown_count && i <= 9; ++i) {
     p.drawPixmap(ShownPos(i), CardPixmap(state_.shown[i], true));
   }
@@ -300,7 +307,11 @@ void TableView::mousePressEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (event->button() == Qt::LeftButton) {
     const int position = HandPositionAt(pos);
-    if (position > 0) emit CardClicked(position);
+    if (position > 0) {
+      emit CardClicked(position);
+    } else if (layout_.trick.Contains(pos.x(), pos.y())) {
+      emit TrickAreaClicked();
+    }
   } else if (event->button() == Qt::RightButton) {
     emit CardRightClicked(pos);
   }

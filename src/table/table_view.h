@@ -29,6 +29,24 @@ struct DeckView {
   CardCode under = kEmptyCard;
 };
 
+// The trick taken last, kept so the player can look at it again; `showing` puts it in the
+// trick area in place of the cards lying there.
+struct LastTrickView {
+  Array1<CardCode, kSeats> cards{};  // by the seat that played it
+  int winner = 0;                    // the seat that took it; 0 while no trick was taken
+  bool showing = false;
+  QString caption;  // "Previous trick"
+  QString hint;     // the trick area's hint: the caption and the key that shows it
+};
+
+// Who won the game, said in words over the table once the game is summed up.
+struct GameResultView {
+  bool shown = false;
+  int outcome = 0;  // 1 the player's partnership won, -1 the other one, 0 a draw
+  QString verdict;  // "We have won the game!", ...
+  QString scores;   // "We 512 : 440 They"
+};
+
 struct TableState {
   Array1<HandView, kSeats> hands{};
   DeckView deck;
@@ -40,6 +58,8 @@ struct TableState {
   PanelView panel;
   int chosen = 0;            // seat 4's card chosen with the keys, 0 for none
   MoveTimerView move_timer;  // a tournament seat's countdown
+  LastTrickView last_trick;
+  GameResultView result;
 };
 
 struct Sprite {
@@ -96,6 +116,8 @@ class TableView : public QWidget {
  signals:
   void CardClicked(int position);
   void CardRightClicked(QPoint pos);
+  // A left press on the trick area (where no card of the hand lies).
+  void TrickAreaClicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -111,6 +133,8 @@ class TableView : public QWidget {
   void PaintHand(QPainter& p, int seat);
   void PaintDeck(QPainter& p);
   void PaintTrick(QPainter& p);
+  void PaintLastTrick(QPainter& p);
+  void PaintGameResult(QPainter& p);
   QRect SpriteBounds(int margin) const;
 
   TableLayout layout_;

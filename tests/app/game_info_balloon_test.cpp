@@ -4,6 +4,7 @@
 
 #include "app/game_info_balloon.h"
 #include "app_fixture.h"
+#include "i18n/language.h"
 
 using namespace ostrel;
 using namespace ostrel::testing;
@@ -64,6 +65,12 @@ void GameInfoBalloonTest::Lines() {
 void GameInfoBalloonTest::PlainHint() {
   QCOMPARE(PanelPlainHint(7, false), QString("Game: 7 / 25"));
   QCOMPARE(PanelPlainHint(7, true), QString("Game: 7 / 1"));
+  // The counter's own word, where the options page's "Game" is another one.
+  struct English {
+    ~English() { SetLanguage(0); }
+  } restore;
+  SetLanguage(3);
+  QCOMPARE(PanelPlainHint(7, false), QString("Partie: 7 / 25"));
 }
 
 void GameInfoBalloonTest::OpensWhenTheMouseEntersThePanel() {

@@ -149,12 +149,13 @@ void OptionsTest::ContextMenuWindows() {
   app.OnNextDialog([&seen](QDialog* d) {
     auto* info = qobject_cast<InfoWindow*>(d);
     QVERIFY(info != nullptr);
-    seen << info->findChild<QLabel*>("Value1")->text()
+    seen << info->findChild<QLabel*>("ValuePlayer")->text()
+         << info->findChild<QLabel*>("Value1")->text()
          << info->findChild<QLabel*>("Value2")->text();
     d->accept();
   });
   w.PopupMenu1()->findChild<QAction*>("GenCount")->trigger();
-  QCOMPARE(seen, (QStringList{"1", "1 / 25"}));
+  QCOMPARE(seen, (QStringList{"Fred", "1", "1 / 25"}));
   QString help;
   app.OnNextDialog([&help](QDialog* d) {
     help = d->findChild<QTextBrowser*>("HelpBrowser")->toPlainText();

@@ -8,6 +8,7 @@
 //   ostrel_screenshots OUT_FOLDER --packs DIR the sets of the packs in DIR at sizes 1 and 5
 //   ostrel_screenshots OUT_FOLDER --languages the menu and the combinations in Russian, German
 //                                             and Japanese at sizes 1 and 5
+//   ostrel_screenshots OUT_FOLDER --cues      the table's cues at size 1, and full screen
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
@@ -37,6 +38,7 @@ using namespace ostrel::testing;
 
 void PackShots(const QString& pack_folder);
 void LanShots();
+void CueShots();
 
 QString g_out;
 
@@ -446,6 +448,10 @@ int main(int argc, char** argv) {
   }
   if (mode == "--lan") {
     LanShots();
+    return 0;
+  }
+  if (mode == "--cues") {
+    CueShots();
     return 0;
   }
   if (mode == "--languages") {

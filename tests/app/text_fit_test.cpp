@@ -84,6 +84,7 @@ class TextFitTest : public QObject {
   void MenuButtonsFitEveryLanguageAndSize();
   void TableButtonsFitEveryLanguageAndSize();
   void SpeechLabelsFitEveryLanguageAndSize();
+  void PointingHandStandsBesideTheLabel();
   void RoleFacesHaveEveryLetterOfTheLanguage();
 };
 
@@ -163,6 +164,29 @@ void TextFitTest::SpeechLabelsFitEveryLanguageAndSize() {
               QFontMetricsF(fitted.font).horizontalAdvance(fitted.text) <= SeatLabelRoom(t, label),
               qPrintable(where));
         }
+      }
+    }
+  }
+}
+
+// The hand that shows whose turn it is points at the label from outside it: it never covers
+// the label's text (a refusal is said while the hand points at the player), never leaves the
+// window and never lies on a hand of cards, a score tab or the panel.
+void TextFitTest::PointingHandStandsBesideTheLabel() {
+  for (const WindowCase& window : kWindows) {
+    const TableLayout l =
+        MakeTableLayout(ScaleForWindowSize(window.size, window.screen_w, window.screen_h));
+    for (int seat = 1; seat <= 4; ++seat) {
+      const QRectF hand = SeatPointerRect(l.scale, l.label[seat]);
+      const QString where = QStringLiteral("%1, seat %2").arg(window.name).arg(seat);
+      QVERIFY2(hand.left() >= 0 && hand.width() >= 20, qPrintable(where));
+      QVERIFY2(hand.right() <= l.label[seat].x, qPrintable(where));
+      QVERIFY2(hand.top() >= l.label[seat].y && hand.bottom() <= l.label[seat].Bottom(),
+               qPrintable(where));
+      std::vector<Rect> others = {l.tab[1], l.tab[2], l.panel};
+      for (int s = 1; s <= 4; ++s) others.push_back(l.hand[s]);
+      for (const Rect& o : others) {
+        QVERIFY2(!hand.intersects(QRectF(o.x, o.y, o.w, o.h)), qPrintable(where));
       }
     }
   }

@@ -257,6 +257,11 @@ TEST(Flow, TheEndOfTheGame) {
   EXPECT_FALSE(f.game.Button(7).enabled);
   EXPECT_EQ(f.game.Button(8).caption, Caption::ExitToMenu);
   ASSERT_TRUE(f.game.Button(8).enabled);
+  // The table says who won with the final scores of both partnerships.
+  const auto ends = f.port.All<GameEndFact>();
+  ASSERT_EQ(ends.size(), 1u);
+  EXPECT_EQ(ends[0].scores[1], r.GameScore[1]);
+  EXPECT_EQ(ends[0].scores[2], r.GameScore[2]);
 
   f.game.Button8Click();
   EXPECT_EQ(finish.calls, (std::vector<std::string>{"rating", "history", "statistics", "club",

@@ -49,9 +49,11 @@ QWidget* AccountWindow::BuildResultsTab() {
   layout->addWidget(AccountTitle(T("Information about your games"), page));
   auto* grid = new QGridLayout;
   grid->setSpacing(0);
-  constexpr const char* kRows[9] = {"Game",          "Player",       "Rating",
-                                    "Place",         "Played games", "My best score",
-                                    "Played cycles", "Current Deal", "Current Score"};
+  // The account's own phrases: "Game", "Player" and "Rating" are other windows' words too.
+  constexpr PhraseKey kRows[9] = {
+      PhraseKey::AccountGame,  PhraseKey::AccountPlayer, PhraseKey::AccountRating,
+      PhraseKey::AccountPlace, PhraseKey::PlayedGames,   PhraseKey::MyBestScore,
+      PhraseKey::PlayedCycles, PhraseKey::CurrentDeal,   PhraseKey::CurrentScoreAccount};
   for (int row = 0; row < 9; ++row) {
     auto* label = new QLabel(T(kRows[row]) + QStringLiteral(":"), page);
     results_[row] = new QLabel(page);
@@ -194,8 +196,8 @@ QWidget* AccountWindow::BuildPresidentTab() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(AccountTitle(T("President of the Order") + QStringLiteral(" \"") +
-                              T("Ostrel-Quartet") + QStringLiteral("\""),
-                          page));
+                                     T("Ostrel-Quartet") + QStringLiteral("\""),
+                                 page));
   auto* body = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   president_photo_ = new QLabel(page);
