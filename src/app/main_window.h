@@ -28,6 +28,9 @@
 
 namespace ostrel {
 
+class ChatStrip;
+class LanGame;
+
 // What the window is started with: the real program passes its folder; tests pass a
 // temporary one, their own sounds and players, a seed and the wish to skip all waits.
 struct AppContext {
@@ -64,6 +67,8 @@ class TForm1 : public QWidget {
   TableScreen* Table() { return table_; }
   GifRecorder& Recorder() { return *gif_; }
   Game& CurrentGame() { return session_->CurrentGame(); }
+  LanGame* Lan() { return lan_; }
+  ChatStrip* Chat() { return chat_strip_; }
   Settings& AppSettings() { return settings_; }
   const WindowPictures& Pictures() const { return *pictures_; }
   QMenu* PopupMenu1() { return popup_; }
@@ -126,6 +131,12 @@ class TForm1 : public QWidget {
   void PlaceWindow(const TableScale& scale);
   void SetUpFullScreenKey();
   void ToggleFullScreen();
+  // The LAN game (window_lan.cpp).
+  void SetUpLan();
+  void StartNetworkGame();
+  void LanInterrupted();
+  void EndLanTable();
+  void UseClubOfMode();
 
   AppContext context_;
   Settings settings_;
@@ -152,6 +163,8 @@ class TForm1 : public QWidget {
   AccountIndicator* account_ = nullptr;
   TableScreen* table_;
   TableSession* session_ = nullptr;
+  LanGame* lan_ = nullptr;
+  ChatStrip* chat_strip_ = nullptr;
   QTimer timer1_;
   bool in_game_ = false;
   HistoryChoice history_choice_;

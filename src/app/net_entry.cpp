@@ -1,6 +1,8 @@
 #include "app/net_entry.h"
 
 #include <QFormLayout>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -124,13 +126,24 @@ void NetworkEntryPanel::ShowAddresses() {
     if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback()) found << a.toString();
   }
   while (found.size() > 4) found.removeLast();
-  found << (public_address_ ? public_address_() : QString());
+  const int public_field = int(found.size());
+  found << QString();  // the public address, once the web service has answered
   found << "127.0.0.1";
   for (int k = 0; k < 6; ++k) {
     addresses_[k]->setVisible(k < found.size());
     addresses_[k]->setText(k < found.size() ? found[k] : QString());
   }
   loop_hint_->setVisible(true);
+  if (!public_address_) return;
+  // The request may take seconds: it runs on a worker thread and the window goes on. A
+  // second click while it runs asks again; the last answer stands.
+  auto* watcher = new QFutureWatcher<QString>(this);
+  connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, public_field] {
+    addresses_[public_field]->setText(watcher->result());
+    watcher->deleteLater();
+    emit PublicAddressShown();
+  });
+  watcher->setFuture(QtConcurrent::run(public_address_));
 }
 
 }  // namespace ostrel
