@@ -1,0 +1,195 @@
+// A host window and a client window in one process, over loopback: the network game is set
+// up through the entry dialog and the waiting room, a deal is played by clicks on both tables,
+// and a player who leaves ends the game on the other copy.
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QtTest>
+#include <algorithm>
+
+#include "app/chat_strip.h"
+#include "app/lan_game.h"
+#include "app/net_entry.h"
+#include "app/wait_room.h"
+#include "app_fixture.h"
+#include "game/rules.h"
+
+using namespace ostrel;
+using namespace ostrel::testing;
+
+namespace {
+
+quint16 FreePort() {
+  QTcpServer probe;
+  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
+  return probe.serverPort();
+}
+
+void Multiplayer(AppFixture& f) {
+  f.LeaveTitle();
+  f.Window().AppSettings().Multiplayer = true;
+  f.Window().ApplySettings();
+}
+
+// Fills the entry dialog in its network layout and presses OK; `room` then acts on the
+// waiting room.
+void Enter(AppFixture& f, const QString& name, bool client, quint16 port,
+           std::function<void(QDialog*)> room) {
+  f.OnNextDialog([=](QDialog* d) {
+    auto* login = qobject_cast<TFormPassword*>(d);
+    QVERIFY(login != nullptr && login->Network() != nullptr);
+    NetworkEntryPanel* net = login->Network();
+    login->NameEdit()->clear();
+    QTest::keyClicks(login->NameEdit(), name);
+    QTest::keyClicks(login->PasswordEdit(), "abc");
+    QTest::keyClicks(login->RepetitionEdit(), "abc");
+    (client ? net->ClientChoice() : net->ServerChoice())->setChecked(true);
+    if (client) {
+      net->AddressEdit()->clear();
+      QTest::keyClicks(net->AddressEdit(), "127.0.0.1");
+    }
+    net->PortEdit()->clear();
+    QTest::keyClicks(net->PortEdit(), QString::number(port));
+    QTest::mouseClick(login->OkButton(), Qt::LeftButton);
+  });
+  f.OnNextDialog(std::move(room));
+  QTest::mouseClick(f.Window().Menu()->NewPlayerButton(), Qt::LeftButton);
+}
+
+// The host opens its room; inside it the client joins, and the host starts with one client.
+bool SetUpGame(AppFixture& host, AppFixture& client) {
+  const quint16 port = FreePort();
+  if (port == 0) return false;
+  bool client_in = false;
+  Enter(host, "Anna", false, port, [&](QDialog* d) {
+    auto* room = qobject_cast<TFormWait*>(d);
+    QVERIFY(room != nullptr);
+    Enter(client, "Bo", true, port, [](QDialog*) {});  // the client's room closes when seated
+    client_in = client.Window().CurrentScreen() == TForm1::Screen::Table;
+    QTRY_VERIFY_WITH_TIMEOUT(room->OkButton()->isEnabled(), 5000);
+    QTest::mouseClick(room->OkButton(), Qt::LeftButton);
+  });
+  return client_in && host.Window().CurrentScreen() == TForm1::Screen::Table;
+}
+
+std::string SortedHand(const GameRecord& r, int seat) {
+  std::vector<std::string> cards;
+  for (int i = 1; i <= r.CardCount[seat]; ++i) {
+    cards.push_back(std::string{r.Hand[seat][i].rank, r.Hand[seat][i].suit});
+  }
+  std::sort(cards.begin(), cards.end());
+  std::string all;
+  for (const auto& c : cards) all += c;
+  return all;
+}
+
+int CardsHeld(const GameRecord& r) {
+  return r.CardCount[1] + r.CardCount[2] + r.CardCount[3] + r.CardCount[4];
+}
+
+// The host (network seat 1) sees the client at position 2; the client sees the host there.
+// Position p of the host is position p % 4 + 1 turned twice on the client.
+int ClientPosition(int host_position) {
+  return (host_position + 1) % 4 + 1;
+}
+
+}  // namespace
+
+class LanGameTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void DealPlayedByClicksAgreesOnBothTables();
+  void PlayerLeavingEndsTheOtherCopysGame_data();
+  void PlayerLeavingEndsTheOtherCopysGame();
+};
+
+void LanGameTest::DealPlayedByClicksAgreesOnBothTables() {
+  AppFixture host(11);
+  AppFixture client(12);
+  Multiplayer(host);
+  Multiplayer(client);
+  QVERIFY(SetUpGame(host, client));
+  const GameRecord& h = host.Window().CurrentGame().Record();
+  const GameRecord& c = client.Window().CurrentGame().Record();
+  QVERIFY(client.RunUntil([&] { return c.InGame; }, 5000));
+  QCOMPARE(host.Window().Lan()->Lan().Names()[1], std::string("Bo  "));
+  QCOMPARE(client.Window().Lan()->Lan().Names()[1], std::string("Anna"));
+  QVERIFY(!client.Window().Table()->Button7()->isEnabled() ||
+          client.Window().CurrentGame().Record().Phase != kPhaseDealOver);
+
+  int actions = 0;
+  int compared = 0;
+  const bool over = host.RunUntil(
+      [&] {
+        if (h.Phase == kPhaseDealOver && c.Phase == kPhaseDealOver) return true;
+        // The players act only while both tables are still at the same point of the deal,
+        // and then both hold the same cards in every hand. (The phase names the seat to act,
+        // so it differs by frame.)
+        if (host.Window().Table()->Busy() || client.Window().Table()->Busy() ||
+            CardsHeld(h) != CardsHeld(c) || h.TrickPosition != c.TrickPosition) {
+          return false;
+        }
+        ++compared;
+        for (int p = 1; p <= 4; ++p) {
+          if (SortedHand(h, p) != SortedHand(c, ClientPosition(p))) {
+            qWarning("position %d differs in phase %d", p, int(h.Phase));
+            return true;
+          }
+        }
+        if (PlayerActs(host.Window()) || PlayerActs(client.Window())) ++actions;
+        return false;
+      },
+      60000);
+  QVERIFY2(over, qPrintable(QString("phases %1 / %2").arg(h.Phase).arg(c.Phase)));
+  QCOMPARE(int(c.Phase), int(kPhaseDealOver));
+  QVERIFY(actions >= 16);  // eight cards each, at least
+  QVERIFY2(compared >= 16, qPrintable(QString::number(compared)));
+  for (int p = 1; p <= 4; ++p) QCOMPARE(SortedHand(h, p), SortedHand(c, ClientPosition(p)));
+  // Host and client are partners: both count the deal for the same team.
+  QCOMPARE(h.GameScore[1], c.GameScore[1]);
+  QCOMPARE(h.GameScore[2], c.GameScore[2]);
+  QVERIFY(h.GameScore[1] + h.GameScore[2] > 0);
+  // Only the host starts the next deal.
+  QVERIFY(host.Settle() && client.Settle());
+  QVERIFY(host.Window().Table()->Button7()->isEnabled());
+  QVERIFY(!client.Window().Table()->Button7()->isEnabled());
+}
+
+void LanGameTest::PlayerLeavingEndsTheOtherCopysGame_data() {
+  QTest::addColumn<bool>("host_leaves");
+  QTest::newRow("the client leaves") << false;
+  QTest::newRow("the host leaves") << true;
+}
+
+void LanGameTest::PlayerLeavingEndsTheOtherCopysGame() {
+  QFETCH(bool, host_leaves);
+  AppFixture host(21);
+  AppFixture client(22);
+  Multiplayer(host);
+  Multiplayer(client);
+  QVERIFY(SetUpGame(host, client));
+  QVERIFY(client.RunUntil([&] { return client.Window().CurrentGame().Record().InGame; }, 5000));
+  AppFixture& leaver = host_leaves ? host : client;
+  AppFixture& stayer = host_leaves ? client : host;
+  QString shown;
+  stayer.OnNextDialog([&shown](QDialog* d) {
+    auto* box = qobject_cast<QMessageBox*>(d);
+    QVERIFY(box != nullptr);
+    shown = box->text();
+    box->accept();
+  });
+  leaver.Window().Quit();  // "Exit to menu", confirmed
+  QCOMPARE(leaver.Window().CurrentScreen(), TForm1::Screen::Menu);
+  QVERIFY(stayer.RunUntil(
+      [&] { return stayer.Window().CurrentScreen() == TForm1::Screen::Menu; }, 10000));
+  QVERIFY2(shown.contains("interrupted"), qPrintable(shown));
+  QCOMPARE(stayer.sounds.Count("WWrongs"), 1);
+  QVERIFY(!stayer.Window().Lan()->Active());
+  QVERIFY(!stayer.Window().CurrentGame().Mode().NetworkMode);
+  QVERIFY(stayer.Window().Chat()->isHidden());
+}
+
+QTEST_MAIN(LanGameTest)
+#include "lan_game_test.moc"
