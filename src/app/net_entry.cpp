@@ -2,7 +2,6 @@
 
 #include <QFormLayout>
 #include <QFutureWatcher>
-#include <QtConcurrent/QtConcurrentRun>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "app/text.h"
 

@@ -101,6 +101,7 @@ class LanGameTest : public QObject {
   Q_OBJECT
  private slots:
   void DealPlayedByClicksAgreesOnBothTables();
+  void ChatLinesGoBothWays();
   void PlayerLeavingEndsTheOtherCopysGame_data();
   void PlayerLeavingEndsTheOtherCopysGame();
 };
@@ -157,6 +158,31 @@ void LanGameTest::DealPlayedByClicksAgreesOnBothTables() {
   QVERIFY(!client.Window().Table()->Button7()->isEnabled());
 }
 
+// A line typed at one table shows on both, in the colour of the seat that wrote it.
+void LanGameTest::ChatLinesGoBothWays() {
+  AppFixture host(31);
+  AppFixture client(32);
+  Multiplayer(host);
+  Multiplayer(client);
+  QVERIFY(SetUpGame(host, client));
+  ChatStrip* host_chat = host.Window().Chat();
+  ChatStrip* client_chat = client.Window().Chat();
+  QVERIFY(host_chat->isVisible() && client_chat->Edit()->isVisible());
+  QTest::keyClicks(host_chat->Edit(), "good luck");
+  QTest::keyClick(host_chat->Edit(), Qt::Key_Return);
+  QCOMPARE(host_chat->Lines()[0].seat, 1);
+  QVERIFY(client.RunUntil([&] { return client_chat->Lines()[0].seat != 0; }, 5000));
+  QCOMPARE(client_chat->Lines()[0].seat, 1);
+  QCOMPARE(client_chat->Lines()[0].text, QString("good luck"));
+  QCOMPARE(client.sounds.Count("WToMenK"), 1);
+  client_chat->Edit()->setText(QString::fromUtf8("и тебе"));  // typed on a Russian layout
+  QTest::mouseClick(client_chat->SendButton(), Qt::LeftButton);
+  QVERIFY(host.RunUntil([&] { return host_chat->Lines()[1].seat != 0; }, 5000));
+  QCOMPARE(host_chat->Lines()[1].seat, 2);
+  QCOMPARE(host_chat->Lines()[1].text, QString::fromUtf8("и тебе"));
+  QCOMPARE(host.sounds.Count("WToMenK"), 1);  // its own line makes no sound
+}
+
 void LanGameTest::PlayerLeavingEndsTheOtherCopysGame_data() {
   QTest::addColumn<bool>("host_leaves");
   QTest::newRow("the client leaves") << false;
@@ -182,8 +208,8 @@ void LanGameTest::PlayerLeavingEndsTheOtherCopysGame() {
   });
   leaver.Window().Quit();  // "Exit to menu", confirmed
   QCOMPARE(leaver.Window().CurrentScreen(), TForm1::Screen::Menu);
-  QVERIFY(stayer.RunUntil(
-      [&] { return stayer.Window().CurrentScreen() == TForm1::Screen::Menu; }, 10000));
+  QVERIFY(stayer.RunUntil([&] { return stayer.Window().CurrentScreen() == TForm1::Screen::Menu; },
+                          10000));
   QVERIFY2(shown.contains("interrupted"), qPrintable(shown));
   QCOMPARE(stayer.sounds.Count("WWrongs"), 1);
   QVERIFY(!stayer.Window().Lan()->Active());
