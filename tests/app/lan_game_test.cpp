@@ -4,75 +4,19 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTcpServer>
 #include <QtTest>
 #include <algorithm>
 
 #include "app/chat_strip.h"
 #include "app/lan_game.h"
-#include "app/net_entry.h"
-#include "app/wait_room.h"
 #include "app_fixture.h"
 #include "game/rules.h"
+#include "lan_fixture.h"
 
 using namespace ostrel;
 using namespace ostrel::testing;
 
 namespace {
-
-quint16 FreePort() {
-  QTcpServer probe;
-  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
-  return probe.serverPort();
-}
-
-void Multiplayer(AppFixture& f) {
-  f.LeaveTitle();
-  f.Window().AppSettings().Multiplayer = true;
-  f.Window().ApplySettings();
-}
-
-// Fills the entry dialog in its network layout and presses OK; `room` then acts on the
-// waiting room.
-void Enter(AppFixture& f, const QString& name, bool client, quint16 port,
-           std::function<void(QDialog*)> room) {
-  f.OnNextDialog([=](QDialog* d) {
-    auto* login = qobject_cast<TFormPassword*>(d);
-    QVERIFY(login != nullptr && login->Network() != nullptr);
-    NetworkEntryPanel* net = login->Network();
-    login->NameEdit()->clear();
-    QTest::keyClicks(login->NameEdit(), name);
-    QTest::keyClicks(login->PasswordEdit(), "abc");
-    QTest::keyClicks(login->RepetitionEdit(), "abc");
-    (client ? net->ClientChoice() : net->ServerChoice())->setChecked(true);
-    if (client) {
-      net->AddressEdit()->clear();
-      QTest::keyClicks(net->AddressEdit(), "127.0.0.1");
-    }
-    net->PortEdit()->clear();
-    QTest::keyClicks(net->PortEdit(), QString::number(port));
-    QTest::mouseClick(login->OkButton(), Qt::LeftButton);
-  });
-  f.OnNextDialog(std::move(room));
-  QTest::mouseClick(f.Window().Menu()->NewPlayerButton(), Qt::LeftButton);
-}
-
-// The host opens its room; inside it the client joins, and the host starts with one client.
-bool SetUpGame(AppFixture& host, AppFixture& client) {
-  const quint16 port = FreePort();
-  if (port == 0) return false;
-  bool client_in = false;
-  Enter(host, "Anna", false, port, [&](QDialog* d) {
-    auto* room = qobject_cast<TFormWait*>(d);
-    QVERIFY(room != nullptr);
-    Enter(client, "Bo", true, port, [](QDialog*) {});  // the client's room closes when seated
-    client_in = client.Window().CurrentScreen() == TForm1::Screen::Table;
-    QTRY_VERIFY_WITH_TIMEOUT(room->OkButton()->isEnabled(), 5000);
-    QTest::mouseClick(room->OkButton(), Qt::LeftButton);
-  });
-  return client_in && host.Window().CurrentScreen() == TForm1::Screen::Table;
-}
 
 std::string SortedHand(const GameRecord& r, int seat) {
   std::vector<std::string> cards;
@@ -109,9 +53,9 @@ class LanGameTest : public QObject {
 void LanGameTest::DealPlayedByClicksAgreesOnBothTables() {
   AppFixture host(11);
   AppFixture client(12);
-  Multiplayer(host);
-  Multiplayer(client);
-  QVERIFY(SetUpGame(host, client));
+  EnableMultiplayer(host);
+  EnableMultiplayer(client);
+  QVERIFY(SetUpLanGame(host, client));
   const GameRecord& h = host.Window().CurrentGame().Record();
   const GameRecord& c = client.Window().CurrentGame().Record();
   QVERIFY(client.RunUntil([&] { return c.InGame; }, 5000));
@@ -162,9 +106,9 @@ void LanGameTest::DealPlayedByClicksAgreesOnBothTables() {
 void LanGameTest::ChatLinesGoBothWays() {
   AppFixture host(31);
   AppFixture client(32);
-  Multiplayer(host);
-  Multiplayer(client);
-  QVERIFY(SetUpGame(host, client));
+  EnableMultiplayer(host);
+  EnableMultiplayer(client);
+  QVERIFY(SetUpLanGame(host, client));
   ChatStrip* host_chat = host.Window().Chat();
   ChatStrip* client_chat = client.Window().Chat();
   QVERIFY(host_chat->isVisible() && client_chat->Edit()->isVisible());
@@ -193,9 +137,9 @@ void LanGameTest::PlayerLeavingEndsTheOtherCopysGame() {
   QFETCH(bool, host_leaves);
   AppFixture host(21);
   AppFixture client(22);
-  Multiplayer(host);
-  Multiplayer(client);
-  QVERIFY(SetUpGame(host, client));
+  EnableMultiplayer(host);
+  EnableMultiplayer(client);
+  QVERIFY(SetUpLanGame(host, client));
   QVERIFY(client.RunUntil([&] { return client.Window().CurrentGame().Record().InGame; }, 5000));
   AppFixture& leaver = host_leaves ? host : client;
   AppFixture& stayer = host_leaves ? client : host;
