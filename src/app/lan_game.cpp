@@ -5,6 +5,7 @@
 
 #include "app/wait_room.h"
 #include "game/cp1251.h"
+#include "lan/lan_rules.h"
 
 namespace ostrel {
 namespace {
@@ -90,6 +91,12 @@ void LanGame::Begin(ClubSession* club, MessagePort* messages, const RuleOptions&
   begun_ = true;
   lan_.Attach(&session_->CurrentGame());
   if (lan_.IsHost()) {
+    // A joiner seated while the room closed may leave a roster the game cannot start with
+    // (two clients): the game ends before it begins.
+    if (!lan::HostWaitingButtons(lan_.LastConnection() + 1).ok) {
+      emit Interrupted();
+      return;
+    }
     // The table's deal start sends the first deal (DealTap).
     started_ = true;
     session_->Start(club_, messages_, rules_);
@@ -120,6 +127,13 @@ void LanGame::OnDeal(const lan::DealDeck& deck) {
 // A client's game begins with the host's first deal; until then its table stays empty.
 void LanGame::StartClientGame(const lan::DealDeck& deck) {
   started_ = true;
+  // Every copy must play by the same rules, or their games part at the first card one of them
+  // refuses: the client takes the host's.
+  if (const auto& host = lan_.HostRules()) {
+    rules_.TargetScore = host->target_score;
+    rules_.BellaFirstHandOnly = host->bella_first_hand_only;
+    rules_.TrumpRequired = host->trump_required;
+  }
   session_->CurrentGame().SetNextDeck(deck);
   lan_.PrepareTable();
   session_->Start(club_, messages_, rules_);

@@ -70,6 +70,7 @@ void TForm1::StartNetworkGame() {
   StartRecording();
   lan_->Begin(&*club_, messages_.get(), ToRuleOptions(settings_));
   if (lan_->WaitingForFirstDeal()) {
+    quit_->setEnabled(true);  // the player need not wait for a host that never deals
     GameInfoFacts facts;
     facts.network = true;
     facts.waiting_for_first_deal = true;

@@ -45,6 +45,7 @@ class LanGameTest : public QObject {
   Q_OBJECT
  private slots:
   void DealPlayedByClicksAgreesOnBothTables();
+  void WholeGameEndsOnBothTablesWithTheHostsRules();
   void ChatLinesGoBothWays();
   void PlayerLeavingEndsTheOtherCopysGame_data();
   void PlayerLeavingEndsTheOtherCopysGame();
@@ -100,6 +101,83 @@ void LanGameTest::DealPlayedByClicksAgreesOnBothTables() {
   QVERIFY(host.Settle() && client.Settle());
   QVERIFY(host.Window().Table()->Button7()->isEnabled());
   QVERIFY(!client.Window().Table()->Button7()->isEnabled());
+}
+
+// Played to its end, the game ends on both tables with the host's target (the client's own
+// settings say 501), nobody is told of an interruption, and each copy records the game as a
+// network game of the two people in its network club.
+void LanGameTest::WholeGameEndsOnBothTablesWithTheHostsRules() {
+  AppFixture host(51);
+  AppFixture client(52);
+  EnableMultiplayer(host);
+  EnableMultiplayer(client);
+  host.Window().AppSettings().TargetScore = 301;
+  client.Window().AppSettings().TargetScore = 501;
+  QVERIFY(SetUpLanGame(host, client));
+  // From now on no window is expected: one that opens is noted and closed.
+  QStringList dialogs;
+  for (AppFixture* f : {&host, &client}) {
+    QObject::connect(&f->Window(), &TForm1::DialogOpened, [&dialogs](QDialog* d) {
+      dialogs << d->objectName();
+      QTimer::singleShot(0, d, [d] { d->reject(); });
+    });
+  }
+  const GameRecord& h = host.Window().CurrentGame().Record();
+  const GameRecord& c = client.Window().CurrentGame().Record();
+  QVERIFY(client.RunUntil([&] { return c.InGame; }, 5000));
+  QCOMPARE(client.Window().CurrentGame().Options().TargetScore, 301);
+  const auto at_menu = [](AppFixture& f) {
+    return f.Window().CurrentScreen() == TForm1::Screen::Menu;
+  };
+  int deals = 0;
+  const bool over = host.RunUntil(
+      [&] {
+        if (at_menu(host) && at_menu(client)) return true;
+        const bool ending = h.GameOver || c.GameOver || !h.InGame || !c.InGame;
+        if (!ending && (host.Window().Table()->Busy() || client.Window().Table()->Busy() ||
+                        CardsHeld(h) != CardsHeld(c) || h.TrickPosition != c.TrickPosition)) {
+          return false;
+        }
+        deals = std::max(deals, int(h.DealNumber));
+        for (AppFixture* f : {&host, &client}) {
+          TForm1& w = f->Window();
+          if (at_menu(*f) || w.Table()->Busy()) continue;
+          TTarvoCardsButton* b8 = w.Table()->Button8();
+          if (w.CurrentGame().Record().GameOver && !w.Table()->Button7()->isEnabled() &&
+              b8->isVisible() && b8->isEnabled()) {
+            QTest::mouseClick(b8, Qt::LeftButton);  // "Exit to menu" after the sum-up
+          } else {
+            PlayerActs(w);
+          }
+        }
+        return false;
+      },
+      120000);
+  QVERIFY2(over, qPrintable(QString("deal %1, scores %2:%3")
+                                .arg(h.DealNumber)
+                                .arg(h.GameScore[1])
+                                .arg(h.GameScore[2])));
+  QVERIFY(deals >= 2);
+  QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(", ")));
+  QCOMPARE(host.sounds.Count("WWrongs") + client.sounds.Count("WWrongs"), 0);
+  for (AppFixture* f : {&host, &client}) {
+    const QString folder = QString::fromStdString(f->Folder());
+    QFile net(folder + "/Ostrel4.net");
+    QFile local(folder + "/Ostrel4.clb");
+    QVERIFY(net.open(QIODevice::ReadOnly) && local.open(QIODevice::ReadOnly));
+    const QByteArray name = f == &host ? "Anna" : "Bo";
+    QVERIFY(net.readAll().contains(name));
+    QVERIFY(!local.readAll().contains(name));
+    QByteArray lines;
+    for (const QFileInfo& file : QDir(folder + "/History").entryInfoList(QDir::Files)) {
+      QFile history(file.absoluteFilePath());
+      if (history.open(QIODevice::ReadOnly)) lines += history.readAll();
+    }
+    const QByteArray people = f == &host ? "Anna/Bo" : "Bo/Anna";
+    const qsizetype at = lines.indexOf(people);
+    QVERIFY2(at >= 15, lines.constData());
+    QCOMPARE(lines.at(at - 15 + 89), 'N');  // the kind of game: over the network
+  }
 }
 
 // A line typed at one table shows on both, in the colour of the seat that wrote it.
