@@ -46,19 +46,27 @@ void EnterNetworkGame(AppFixture& f, const QString& name, bool client, quint16 p
 }
 
 bool SetUpLanGame(AppFixture& host, AppFixture& client) {
+  return SetUpLanGame(host, std::vector<AppFixture*>{&client});
+}
+
+bool SetUpLanGame(AppFixture& host, const std::vector<AppFixture*>& clients) {
   const quint16 port = FreeLoopbackPort();
   if (port == 0) return false;
-  bool client_in = false;
+  static const char* const kNames[] = {"Bo", "Cy", "Di"};
+  bool clients_in = false;
   EnterNetworkGame(host, "Anna", false, port, [&](QDialog* d) {
     auto* room = qobject_cast<TFormWait*>(d);
     QVERIFY(room != nullptr);
-    // The client's room closes by itself once the host has seated it.
-    EnterNetworkGame(client, "Bo", true, port, [](QDialog*) {});
-    client_in = client.Window().CurrentScreen() == TForm1::Screen::Table;
+    clients_in = true;
+    for (std::size_t k = 0; k < clients.size() && k < 3; ++k) {
+      // The client's room closes by itself once the host has seated it.
+      EnterNetworkGame(*clients[k], kNames[k], true, port, [](QDialog*) {});
+      clients_in = clients_in && clients[k]->Window().CurrentScreen() == TForm1::Screen::Table;
+    }
     QTRY_VERIFY_WITH_TIMEOUT(room->OkButton()->isEnabled(), 5000);
     QTest::mouseClick(room->OkButton(), Qt::LeftButton);
   });
-  return client_in && host.Window().CurrentScreen() == TForm1::Screen::Table;
+  return clients_in && host.Window().CurrentScreen() == TForm1::Screen::Table;
 }
 
 }  // namespace ostrel::testing

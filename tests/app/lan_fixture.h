@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "app_fixture.h"
 
@@ -21,5 +22,7 @@ void EnterNetworkGame(AppFixture& f, const QString& name, bool client, quint16 p
 // The host ("Anna") opens its room, the client ("Bo") joins from inside it, and the host starts
 // with one client. True when both windows show their tables.
 bool SetUpLanGame(AppFixture& host, AppFixture& client);
+// The same with three clients ("Bo", "Cy", "Di", seated in this order): four people.
+bool SetUpLanGame(AppFixture& host, const std::vector<AppFixture*>& clients);
 
 }  // namespace ostrel::testing

@@ -29,6 +29,10 @@ std::string SortedHand(const GameRecord& r, int seat) {
   return all;
 }
 
+const GameRecord& HostRecord(const std::vector<AppFixture*>& all) {
+  return all.front()->Window().CurrentGame().Record();
+}
+
 int CardsHeld(const GameRecord& r) {
   return r.CardCount[1] + r.CardCount[2] + r.CardCount[3] + r.CardCount[4];
 }
@@ -45,6 +49,7 @@ class LanGameTest : public QObject {
   Q_OBJECT
  private slots:
   void DealPlayedByClicksAgreesOnBothTables();
+  void FourPeoplePlayADealWithoutComputerSeats();
   void WholeGameEndsOnBothTablesWithTheHostsRules();
   void ChatLinesGoBothWays();
   void PlayerLeavingEndsTheOtherCopysGame_data();
@@ -101,6 +106,56 @@ void LanGameTest::DealPlayedByClicksAgreesOnBothTables() {
   QVERIFY(host.Settle() && client.Settle());
   QVERIFY(host.Window().Table()->Button7()->isEnabled());
   QVERIFY(!client.Window().Table()->Button7()->isEnabled());
+}
+
+// Four copies: every seat is a person, the host runs no computer player, and all four tables
+// hold the same deal as it is played.
+void LanGameTest::FourPeoplePlayADealWithoutComputerSeats() {
+  AppFixture host(61);
+  AppFixture c1(62), c2(63), c3(64);
+  std::vector<AppFixture*> all{&host, &c1, &c2, &c3};
+  for (AppFixture* f : all) EnableMultiplayer(*f);
+  QVERIFY(SetUpLanGame(host, {&c1, &c2, &c3}));
+  const auto record = [](AppFixture* f) -> const GameRecord& {
+    return f->Window().CurrentGame().Record();
+  };
+  QVERIFY(host.RunUntil(
+      [&] {
+        return std::all_of(all.begin(), all.end(), [&](auto* f) { return record(f).InGame; });
+      },
+      5000));
+  const lan::PositionNames names = host.Window().Lan()->Lan().Names();
+  QCOMPARE(names[0], std::string("Cy  "));  // network seat 3 at the host's position 1
+  QCOMPARE(names[2], std::string("Di  "));
+  for (int p = 1; p <= 3; ++p) QVERIFY(!host.Window().CurrentGame().IsComputerDriven(p));
+  int compared = 0;
+  const bool over = host.RunUntil(
+      [&] {
+        if (std::all_of(all.begin(), all.end(),
+                        [&](auto* f) { return record(f).Phase == kPhaseDealOver; })) {
+          return true;
+        }
+        for (AppFixture* f : all) {
+          if (f->Window().Table()->Busy() || CardsHeld(record(f)) != CardsHeld(HostRecord(all)) ||
+              record(f).TrickPosition != HostRecord(all).TrickPosition) {
+            return false;
+          }
+        }
+        ++compared;
+        for (AppFixture* f : all) PlayerActs(f->Window());
+        return false;
+      },
+      60000);
+  QVERIFY2(over, qPrintable(QString::number(int(record(&host).Phase))));
+  QVERIFY(compared >= 32);
+  // The partnerships see the deal's score from their own side: the same two figures.
+  std::vector<std::int32_t> host_scores{record(&host).GameScore[1], record(&host).GameScore[2]};
+  std::sort(host_scores.begin(), host_scores.end());
+  for (AppFixture* f : all) {
+    std::vector<std::int32_t> scores{record(f).GameScore[1], record(f).GameScore[2]};
+    std::sort(scores.begin(), scores.end());
+    QCOMPARE(scores, host_scores);
+  }
 }
 
 // Played to its end, the game ends on both tables with the host's target (the client's own
