@@ -54,7 +54,7 @@ LanGame::LanGame(TablePort& screen, QObject* parent) : QObject(parent), tap_(*th
 }
 
 LanGame::~LanGame() {
-  lan_.Attach(nullptr);
+  Detach();
 }
 
 bool LanGame::Enter(const LanEntry& entry, QWidget* parent, const std::function<int(QDialog&)>& run,

@@ -12,6 +12,7 @@
 #include "app/text.h"
 #include "app/window_messages.h"
 #include "game/rules.h"
+#include "table/suit_window.h"
 
 namespace ostrel {
 namespace {
@@ -83,6 +84,8 @@ void TForm1::StartNetworkGame() {
 void TForm1::LanInterrupted() {
   if (!lan_->Active()) return;
   sounds_->Play("WWrongs", false);
+  // A suit window still open belongs to the game that has ended.
+  for (TFormMastDeb* suit : findChildren<TFormMastDeb*>()) suit->deleteLater();
   session_->Stop();
   lan_->End();
   in_game_ = false;
