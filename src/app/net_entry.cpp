@@ -53,6 +53,7 @@ NetworkEntryPanel::NetworkEntryPanel(const std::string& server_ip, const std::st
   auto* get_ips = new QPushButton(T("To receive the IP-addresses"), this);
   get_ips->setObjectName("ButtonGetIps");
   auto* help = new QPushButton("?", this);
+  help->setObjectName("ButtonRouterHelp");
   help->setFixedWidth(30);
   row->addWidget(get_ips);
   row->addWidget(help);

@@ -12,6 +12,7 @@
 #include "app/text.h"
 #include "app/window_messages.h"
 #include "game/rules.h"
+#include "i18n/phrases.h"
 #include "table/suit_window.h"
 
 namespace ostrel {
@@ -49,6 +50,12 @@ void TForm1::StartNetworkGame() {
   auto* net = new NetworkEntryPanel(settings_.ServerIp, settings_.ServerPort,
                                     PublicAddressSource(context_.site));
   login.UseNetworkLayout(net);
+  connect(net, &NetworkEntryPanel::HelpRequested, &login, [this, &login] {
+    QMessageBox box(QMessageBox::Information, T("Ostrel-Quartet"),
+                    WindowBoxText(T(PhraseKey::RouterHelp)), QMessageBox::Ok, &login);
+    box.setObjectName("RouterHelp");
+    RunDialog(box);
+  });
   login.SetAcceptStep([this, &login, net](QString* problem) {
     QString ignored;
     LanEntry entry;
