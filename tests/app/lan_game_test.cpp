@@ -9,6 +9,7 @@
 
 #include "app/chat_strip.h"
 #include "app/lan_game.h"
+#include "app/wait_room.h"
 #include "app_fixture.h"
 #include "game/rules.h"
 #include "lan_fixture.h"
@@ -49,6 +50,7 @@ class LanGameTest : public QObject {
   Q_OBJECT
  private slots:
   void DealPlayedByClicksAgreesOnBothTables();
+  void ClientWaitsForTheHostsFirstDeal();
   void FourPeoplePlayADealWithoutComputerSeats();
   void WholeGameEndsOnBothTablesWithTheHostsRules();
   void ChatLinesGoBothWays();
@@ -106,6 +108,39 @@ void LanGameTest::DealPlayedByClicksAgreesOnBothTables() {
   QVERIFY(host.Settle() && client.Settle());
   QVERIFY(host.Window().Table()->Button7()->isEnabled());
   QVERIFY(!client.Window().Table()->Button7()->isEnabled());
+}
+
+// A seated client shows its table without a game until the host starts; it may leave from
+// there, and the host's first deal starts its game.
+void LanGameTest::ClientWaitsForTheHostsFirstDeal() {
+  AppFixture host(71);
+  AppFixture client(72);
+  EnableMultiplayer(host);
+  EnableMultiplayer(client);
+  const quint16 port = FreeLoopbackPort();
+  QVERIFY(port != 0);
+  bool waited = false;
+  EnterNetworkGame(host, "Anna", false, port, [&](QDialog* d) {
+    auto* room = qobject_cast<TFormWait*>(d);
+    QVERIFY(room != nullptr);
+    EnterNetworkGame(client, "Bo", true, port, [](QDialog*) {});
+    TForm1& w = client.Window();
+    QCOMPARE(w.CurrentScreen(), TForm1::Screen::Table);
+    QVERIFY(w.Lan()->WaitingForFirstDeal());
+    QVERIFY(!w.CurrentGame().Record().InGame);
+    QVERIFY(w.QuitAction()->isEnabled());
+    waited = true;
+    QTRY_VERIFY_WITH_TIMEOUT(room->OkButton()->isEnabled(), 5000);
+    QTest::mouseClick(room->OkButton(), Qt::LeftButton);
+  });
+  QVERIFY(waited);
+  QVERIFY(client.RunUntil([&] { return client.Window().CurrentGame().Record().InGame; }, 5000));
+  QVERIFY(!client.Window().Lan()->WaitingForFirstDeal());
+  const GameRecord& h = host.Window().CurrentGame().Record();
+  const GameRecord& c = client.Window().CurrentGame().Record();
+  // The client's first deal is the host's, turned to its own seat.
+  for (int p = 1; p <= 4; ++p) QCOMPARE(SortedHand(c, ClientPosition(p)), SortedHand(h, p));
+  QCOMPARE(int(c.DealNumber), 1);
 }
 
 // Four copies: every seat is a person, the host runs no computer player, and all four tables
