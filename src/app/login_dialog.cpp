@@ -116,6 +116,13 @@ void TFormPassword::TryAccept() {
       return;
     }
   }
+  if (accept_step_) {
+    QString problem;
+    if (!accept_step_(&problem)) {
+      message_->setText(problem);
+      return;
+    }
+  }
   accept();
 }
 

@@ -36,6 +36,10 @@ class TFormPassword : public QDialog {
   // fields, the name takes at most four characters, and OK checks the address and port too.
   void UseNetworkLayout(NetworkEntryPanel* panel);
   NetworkEntryPanel* Network() { return network_; }
+  // The last step of an accepted OK (the network layout opens the game and its waiting room
+  // here): false keeps the dialog open, showing the message it gives (none when empty).
+  using AcceptStep = std::function<bool(QString* message)>;
+  void SetAcceptStep(AcceptStep step) { accept_step_ = std::move(step); }
 
  private:
   void TryAccept();
@@ -47,6 +51,7 @@ class TFormPassword : public QDialog {
   QLabel* message_;
   TTarvoCardsButton* ok_;
   NetworkEntryPanel* network_ = nullptr;
+  AcceptStep accept_step_;
 };
 
 }  // namespace ostrel

@@ -19,7 +19,9 @@
 #include <QScreen>
 
 #include "ai/ai_players.h"
+#include "app/chat_strip.h"
 #include "app/game_info_balloon.h"
+#include "app/lan_game.h"
 #include "app/login_dialog.h"
 #include "app/options_window.h"
 #include "app/qt_translations.h"
@@ -157,8 +159,10 @@ void TForm1::CreateScreens(ComputerPlayers& players, std::uint64_t seed) {
   };
   songs_ = new SongButtons(this, std::move(song_setup));
   table_->hide();
+  SetUpLan();
   session_ = new TableSession(
-      *table_, players, seed, [this] { return table_->Busy(); }, this);
+      lan_->Port(), players, seed, [this] { return table_->Busy(); }, this);
+  lan_->UseSession(session_);
   if (context_.table_tick_ms > 0) session_->SetTickOverride(context_.table_tick_ms);
   if (context_.instant) table_->SetTimeScale(0);
 }
@@ -201,6 +205,7 @@ void TForm1::ConnectTable() {
     facts.game_number = number;
     facts.tournament = of == 1;
     facts.network = CurrentGame().Mode().NetworkMode;
+    facts.waiting_for_first_deal = lan_->WaitingForFirstDeal();
     table_->View()->SetPanelHint(PanelPlainHint(number, facts.tournament));
     table_->View()->SetPanelBalloon(T("Current game"), GameInfoBalloonLines(facts));
   });
@@ -301,12 +306,14 @@ void TForm1::ApplySettings() {
     if (radio_control_) radio_control_->Place(scale);
     table_->SetTableLayout(MakeTableLayout(scale, pictures_->NarrowCards()));
   }
+  UseClubOfMode();
   FontRoles fonts;
   fonts.face = {FromUtf8(settings_.FontLarge), FromUtf8(settings_.FontSmall),
                 FromUtf8(settings_.FontSpecial1), FromUtf8(settings_.FontSpecial2)};
   fonts.scale = {settings_.ScaleLarge, settings_.ScaleSmall, settings_.ScaleSpecial1,
                  settings_.ScaleSpecial2};
   table_->View()->SetFonts(fonts);
+  chat_strip_->Place(table_->View()->Layout(), fonts);
   table_->View()->SetClothColour(settings_.BackgroundColour);
   table_->View()->SetRoundWord(T("Round:"));
   table_->SetCardSpeed(settings_.CardSpeed);

@@ -32,6 +32,8 @@ namespace ostrel {
 class OnlineIndicators;
 class StatsReporter;
 class TourPlay;
+class ChatStrip;
+class LanGame;
 
 // What the window is started with: the real program passes its folder; tests pass a
 // temporary one, their own sounds and players, a seed and the wish to skip all waits.
@@ -76,6 +78,8 @@ class TForm1 : public QWidget {
   TableScreen* Table() { return table_; }
   GifRecorder& Recorder() { return *gif_; }
   Game& CurrentGame() { return session_->CurrentGame(); }
+  LanGame* Lan() { return lan_; }
+  ChatStrip* Chat() { return chat_strip_; }
   Settings& AppSettings() { return settings_; }
   const WindowPictures& Pictures() const { return *pictures_; }
   QMenu* PopupMenu1() { return popup_; }
@@ -161,6 +165,12 @@ class TForm1 : public QWidget {
   void SetUpTournament();
   void ShowTourNotice(const QString& text);
   void ToggleFullScreen();
+  // The LAN game (window_lan.cpp).
+  void SetUpLan();
+  void StartNetworkGame();
+  void LanInterrupted();
+  void EndLanTable();
+  void UseClubOfMode();
 
   AppContext context_;
   Settings settings_;
@@ -190,6 +200,8 @@ class TForm1 : public QWidget {
   bool chat_open_ = false;
   TableScreen* table_;
   TableSession* session_ = nullptr;
+  LanGame* lan_ = nullptr;
+  ChatStrip* chat_strip_ = nullptr;
   QTimer timer1_;
   bool in_game_ = false;
   HistoryChoice history_choice_;

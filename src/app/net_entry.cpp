@@ -1,6 +1,7 @@
 #include "app/net_entry.h"
 
 #include <QFormLayout>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "app/text.h"
 
@@ -51,6 +53,7 @@ NetworkEntryPanel::NetworkEntryPanel(const std::string& server_ip, const std::st
   auto* get_ips = new QPushButton(T("To receive the IP-addresses"), this);
   get_ips->setObjectName("ButtonGetIps");
   auto* help = new QPushButton("?", this);
+  help->setObjectName("ButtonRouterHelp");
   help->setFixedWidth(30);
   row->addWidget(get_ips);
   row->addWidget(help);
@@ -124,13 +127,24 @@ void NetworkEntryPanel::ShowAddresses() {
     if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback()) found << a.toString();
   }
   while (found.size() > 4) found.removeLast();
-  found << (public_address_ ? public_address_() : QString());
+  const int public_field = int(found.size());
+  found << QString();  // the public address, once the web service has answered
   found << "127.0.0.1";
   for (int k = 0; k < 6; ++k) {
     addresses_[k]->setVisible(k < found.size());
     addresses_[k]->setText(k < found.size() ? found[k] : QString());
   }
   loop_hint_->setVisible(true);
+  if (!public_address_) return;
+  // The request may take seconds: it runs on a worker thread and the window goes on. A
+  // second click while it runs asks again; the last answer stands.
+  auto* watcher = new QFutureWatcher<QString>(this);
+  connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, public_field] {
+    addresses_[public_field]->setText(watcher->result());
+    watcher->deleteLater();
+    emit PublicAddressShown();
+  });
+  watcher->setFuture(QtConcurrent::run(public_address_));
 }
 
 }  // namespace ostrel

@@ -22,7 +22,7 @@ class NetworkEntryPanel : public QWidget {
   Q_OBJECT
  public:
   // `public_address` asks the web service for the machine's public address (empty when the
-  // request fails); it runs only when the user asks for the addresses.
+  // request fails); it runs on a worker thread, only when the user asks for the addresses.
   NetworkEntryPanel(const std::string& server_ip, const std::string& server_port,
                     std::function<QString()> public_address, QWidget* parent = nullptr);
 
@@ -33,7 +33,8 @@ class NetworkEntryPanel : public QWidget {
   // OK: the address (client) and the port; on a problem its phrase, and the field in fault
   // takes the focus.
   lan::EntryCheck Check(QString* message);
-  // Fills the address fields: the interfaces' addresses, the public one, then the loopback.
+  // Fills the address fields: the interfaces' addresses, the public one (when the web service
+  // has answered: PublicAddressShown), then the loopback.
   void ShowAddresses();
 
   QRadioButton* ServerChoice() { return server_; }
@@ -45,6 +46,8 @@ class NetworkEntryPanel : public QWidget {
  signals:
   // "?": the owner shows how to set up a router for network play.
   void HelpRequested();
+  // The public address's field holds the web service's answer.
+  void PublicAddressShown();
 
  private:
   void ChooseServer(bool server);

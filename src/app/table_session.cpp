@@ -38,6 +38,13 @@ Status TableSession::Leave() {
   return session_.LeaveEarly();
 }
 
+void TableSession::Stop() {
+  on_ = false;
+  timer_.stop();
+  chooser_.Forget();
+  session_.Table().Leave();
+}
+
 void TableSession::SetSoundAndAnimation(bool sound, bool animation) {
   PlayMode& mode = session_.Table().Mode();
   mode.SoundOn = sound;

@@ -34,6 +34,8 @@ class TableSession : public QObject, private FinishPort {
   void Start(ClubSession* club, MessagePort* messages, const RuleOptions& rules);
   // Leaves the table: an unfinished game costs the player his place in the club.
   Status Leave();
+  // Stops the game where it is without costing the player his place: another player ended it.
+  void Stop();
   void SetSoundAndAnimation(bool sound, bool animation);
   // The table's timer as the game asks for it (the table screen passes the request on).
   void SetTimer(int period_ms, bool enabled);

@@ -35,6 +35,7 @@ void TForm1::StartWithSeat(int seat) {
   if (screen_ != Screen::Menu || !club_) return;
   if (seat >= 1 && seat <= kClubSeats && IsEmptySeat(club_->club().lines[seat])) return;
   const bool new_player = seat == kNewPlayerSeat;
+  if (new_player && settings_.Multiplayer) return StartNetworkGame();
   QString preset;
   if (!new_player) preset = FromUtf8(Cp1251ToUtf8(club_->Champions(1).rows[seat].name)).trimmed();
   if (new_player) preset = FromUtf8(settings_.PlayerName);
@@ -125,6 +126,7 @@ void TForm1::Quit() {
 // Leaving a game before its end costs the player his seat in the club (the session sees to
 // it); the menu then shows the club as it is now.
 void TForm1::LeaveGame() {
+  EndLanTable();
   if (!in_game_) return;
   Shown(session_->Leave());
   in_game_ = false;
@@ -133,6 +135,7 @@ void TForm1::LeaveGame() {
 // The end of a game has run its steps.
 void TForm1::BackToMenu() {
   in_game_ = false;
+  EndLanTable();
   table_->Reset();
   ShowMenu();
 }

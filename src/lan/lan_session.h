@@ -16,6 +16,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +63,9 @@ class LanSession : public QObject, public OutgoingPort {
   // The names at this copy's table positions (element p - 1 is position p), four bytes each.
   PositionNames Names() const;
   const QString& ErrorText() const { return error_; }
+  // Client: the host's rules as the last deal message carried them (none when it carried
+  // no well-formed trailer). The game follows the host's rules, not this copy's settings.
+  const std::optional<DealRules>& HostRules() const { return host_rules_; }
 
   // Host: sends the deal now in the record to every client (at each deal, as it starts).
   // Stops the joining: a later hello is not answered.
@@ -120,6 +124,7 @@ class LanSession : public QObject, public OutgoingPort {
   Game* game_ = nullptr;
   WaitingDriver waiting_;
   QString error_;
+  std::optional<DealRules> host_rules_;
   bool closing_ = false;
 };
 

@@ -134,6 +134,7 @@ void LanSession::HandleOnClient(const std::string& frame, const LanMessage& mess
       Report(nullptr, "a deal before the seat message");
       return;
     }
+    host_rules_ = deal->rules;
     emit DealReceived(deal->deck);
   } else if (const auto* action = std::get_if<LanAction>(&message)) {
     ClientAction(*action);

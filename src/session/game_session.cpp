@@ -1,6 +1,23 @@
 #include "session/game_session.h"
 
 namespace ostrel {
+namespace {
+
+// The people of a network game for its history line: this copy's player, the partner, then
+// the opponents, joined by "/"; the computer seats are left out.
+std::string PeopleAtTable(const GameRecord& record) {
+  std::string people;
+  for (int position : {4, 2, 1, 3}) {
+    std::string name = record.SeatName[position];
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    if (name.empty() || name == "PC") continue;
+    if (!people.empty()) people += '/';
+    people += name;
+  }
+  return people;
+}
+
+}  // namespace
 
 GameSession::GameSession(TablePort& port, ComputerPlayers& players, Random& random)
     : game_(port, players, random) {
@@ -52,7 +69,10 @@ void GameSession::UpdateRating(const GameRecord& record) {
 
 void GameSession::WriteHistory(const GameRecord& record) {
   if (standing_ && messages_) {
-    standing_->history = club_->WriteHistory(*standing_, HistoryKind::Computer, "", *messages_);
+    const bool lan = game_.Mode().NetworkMode;
+    standing_->history =
+        club_->WriteHistory(*standing_, lan ? HistoryKind::Lan : HistoryKind::Computer,
+                            lan ? PeopleAtTable(record) : std::string(), *messages_);
   }
   if (screen_) screen_->WriteHistory(record);
 }
