@@ -250,14 +250,6 @@ void TForm1::BuildPopupMenu() {
   help_ = add("Help", "Help", &TForm1::OpenHelp);
   about_ = add("About", "About", &TForm1::OpenAbout);
   popup_->addSeparator();
-  const auto not_yet = [this](const char* caption) {
-    return [this, caption] {
-      QMessageBox box(QMessageBox::Information, T("Ostrel-Quartet"),
-                      NotYetAvailableText(T(caption)), QMessageBox::Ok, this);
-      box.setObjectName("NotYetAvailable");
-      RunDialog(box);
-    };
-  };
   radio_ = popup_->addAction(T("Radio"));
   radio_->setObjectName("MRadio");
   radio_->setProperty("phrase", QByteArray("Radio"));

@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/account/passport_window.h"
 #include "app/packs_page.h"
 #include "app/small_windows.h"
 #include "app/text.h"
@@ -172,8 +173,11 @@ QWidget* TFormOptions::GeneralPage() {
 
   layout->addWidget(SpeedButton(page));
   auto* passport = new QPushButton(T("Passport"), page);
-  connect(passport, &QPushButton::clicked, this,
-          [this] { ShowNotYetAvailable(this, T("Passport")); });
+  connect(passport, &QPushButton::clicked, this, [this] {
+    // The passport writes into the same settings; they are saved when the options close.
+    PassportWindow window(s_, this);
+    window.exec();
+  });
   layout->addWidget(passport);
 
   auto* form = new QFormLayout();

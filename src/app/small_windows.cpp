@@ -36,17 +36,6 @@ TTarvoCardsButton* OkButton(QDialog* dialog) {
 
 }  // namespace
 
-QString NotYetAvailableText(const QString& feature) {
-  return feature + QStringLiteral(": ") + T("is not yet available in this version.");
-}
-
-void ShowNotYetAvailable(QWidget* parent, const QString& feature) {
-  QMessageBox box(QMessageBox::Information, T("Ostrel-Quartet"), NotYetAvailableText(feature),
-                  QMessageBox::Ok, parent);
-  box.setObjectName("NotYetAvailable");
-  box.exec();
-}
-
 QStringList GameInfoLines(const GameInfo& i) {
   return {QString::number(i.game_number),
           QStringLiteral("%1 / 25").arg(i.cycle_game),

@@ -12,10 +12,6 @@ class QSlider;
 
 namespace ostrel {
 
-// "... is not yet available" for the features this version does not have.
-QString NotYetAvailableText(const QString& feature);
-void ShowNotYetAvailable(QWidget* parent, const QString& feature);
-
 struct GameInfo {
   QString player;  // the name of the player at seat 4
   int game_number = 0;
