@@ -61,10 +61,19 @@ Scripts ScriptsOf(std::string_view text) {
 
 // Texts that stay as they are in every language: the game's own terms, a name, and the fixed
 // texts of the history message and the "Top Ten" window's titles.
-const std::vector<PhraseKey> kSameEverywhere = {
-    PhraseKey::Ostrel,        PhraseKey::Tertz,           PhraseKey::Bella,
-    PhraseKey::MrX,           PhraseKey::CantSaveHistory, PhraseKey::TopTenLocalTitle,
-    PhraseKey::TopTenNetTitle};
+const std::vector<PhraseKey> kSameEverywhere = {PhraseKey::Ostrel,
+                                                PhraseKey::Tertz,
+                                                PhraseKey::Bella,
+                                                PhraseKey::MrX,
+                                                PhraseKey::CantSaveHistory,
+                                                PhraseKey::TopTenLocalTitle,
+                                                PhraseKey::TopTenNetTitle,
+                                                PhraseKey::TopTenAccountRatingTitle,
+                                                PhraseKey::TopTenAccountCycleTitle,
+                                                PhraseKey::TopTenWindowsCycleTitle,
+                                                PhraseKey::TopTenAndroidCycleTitle,
+                                                PhraseKey::TopTenTournamentTitle,
+                                                PhraseKey::WorldStatsTitle};
 
 bool SameEverywhere(PhraseKey key) {
   return std::find(kSameEverywhere.begin(), kSameEverywhere.end(), key) != kSameEverywhere.end();
