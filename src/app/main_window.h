@@ -72,6 +72,8 @@ class TForm1 : public QWidget {
 
   // The menu choices and the context menu's "Exit to menu", as the buttons call them.
   void StartWithSeat(int seat);
+  // The menu's account line: the account window, then an account game when one was chosen.
+  void StartAccountGame();
   void Quit();
   void OpenOptions();
   // Applies the settings that show at once (size, cloth, speed, language).
@@ -112,7 +114,10 @@ class TForm1 : public QWidget {
   void OpenTopTen();
   void OpenHistory();
   void SwitchMode();
-  void ShowVerdict(int place, int result);
+  void ShowVerdict(int place, int result, int account_mode = 1);
+  void ConnectAccount();
+  // The champions table's fifth line shows the account's record while signed in.
+  void ShowAccountLine();
   void LeaveGame();
   void SaveSettingsNow();
   void StartRecording();

@@ -32,6 +32,10 @@ class TableSession : public QObject, private FinishPort {
   void SetTickOverride(int ms) { tick_override_ms_ = ms; }
 
   void Start(ClubSession* club, MessagePort* messages, const RuleOptions& rules);
+  // An account game: played outside the club, for the account's nick and counters; its end
+  // is AccountGameEnded.
+  void StartAccountGame(const RuleOptions& rules, const std::string& nick, int game_number,
+                        int initial_score);
   // Leaves the table: an unfinished game costs the player his place in the club.
   Status Leave();
   void SetSoundAndAnimation(bool sound, bool animation);
@@ -46,10 +50,14 @@ class TableSession : public QObject, private FinishPort {
   // A long computer choice, in percent; -1 when it has ended.
   void Progress(int percent);
   void CycleVerdictWanted(int place, int result);
+  // An account game ended with this score difference and cycle score; the account's record
+  // is brought up to date before the end of the game goes on.
+  void AccountGameEnded(int difference, int cycle_score, bool network_or_tournament);
   void MenuWanted();
 
  private:
   void Tick();
+  void UpdateRating(const GameRecord& record) override;
   void ShowCycleVerdict(const GameRecord& record) override;
   void ReturnToMenu() override;
 
