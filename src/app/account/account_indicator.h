@@ -23,6 +23,8 @@ class AccountIndicator : public QWidget {
 
   AccountState& State() { return state_; }
   const ServiceClient& Client() const { return client_; }
+  // Another service than the one the program was started with (tests).
+  void UseService(ServiceClient client) { client_ = std::move(client); }
   QString UserFile() const { return user_file_; }
   QString Hint() const;
   QString BalloonBody() const;
