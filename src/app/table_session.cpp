@@ -46,6 +46,7 @@ Status TableSession::Leave() {
   on_ = false;
   timer_.stop();
   chooser_.Forget();
+  session_.Table().Mode().AccountGame = false;
   return session_.LeaveEarly();
 }
 
@@ -112,6 +113,8 @@ void TableSession::ShowCycleVerdict(const GameRecord&) {
 void TableSession::ReturnToMenu() {
   on_ = false;
   timer_.stop();
+  // Whatever starts next (a LAN or tournament game too) is no account game.
+  session_.Table().Mode().AccountGame = false;
   QTimer::singleShot(0, this, [this] {
     chooser_.Forget();
     emit MenuWanted();
