@@ -74,9 +74,9 @@ std::optional<online::AccountGameSetup> AccountIndicator::BeginAccountGame() {
   });
   if (!setup && state_.mode == AccountMode::SignedOut) {
     Notify(T("Could not connect to server!"));
-    Redraw();
     emit AccountChanged();
   }
+  Redraw();
   return setup;
 }
 
