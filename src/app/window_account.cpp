@@ -5,10 +5,28 @@
 
 #include "app/main_window.h"
 #include "app/window_messages.h"
+#include "game/cp1251.h"
 #include "online/account_games.h"
 #include "online/replies.h"
 
 namespace ostrel {
+
+namespace {
+
+// The account's line loses the padding of its nick (then letters) until it fits its row, as
+// the club's lines do.
+QString FitAccountLine(const std::string& utf8, const QAbstractButton* row) {
+  const std::optional<std::string> cp1251 = Utf8ToCp1251(utf8);
+  if (!cp1251 || cp1251->size() < 20) return QString::fromStdString(utf8);
+  const ChampionRow champion{false, cp1251->substr(0, 20), cp1251->substr(20)};
+  const QFontMetrics fm(row->font());
+  const int room = row->width() - 24;
+  return QString::fromStdString(FitChampionRow(champion, [&](std::string_view text) {
+    return fm.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size()))) <= room;
+  }));
+}
+
+}  // namespace
 
 void TForm1::ConnectAccount() {
   account_->play_sound = [this](const char* name) { sounds_->Play(name, false); };
@@ -42,8 +60,8 @@ void TForm1::ShowAccountLine() {
     const std::optional<online::TTarvoGame> record = watcher->result();
     const AccountState& now = account_->State();
     if (!record || !now.SignedIn() || settings_.Multiplayer || settings_.ClubView != view) return;
-    menu_->SetAccountLine(
-        QString::fromStdString(online::AccountLine(*record, now.user.Nick, view)));
+    const std::string line = online::AccountLine(*record, now.user.Nick, view);
+    menu_->SetAccountLine(FitAccountLine(line, menu_->ClubButton(kClubSeats)));
   });
   watcher->setFuture(QtConcurrent::run([client = account_->Client(), nick = state.user.Nick,
                                         pw = state.user.Pw,

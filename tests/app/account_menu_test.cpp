@@ -49,8 +49,9 @@ void AccountMenuTest::AccountGameFromTheMenuIsRated() {
   QAbstractButton* line = w.Menu()->ClubButton(5);
   // The account has no rated game yet: its line reads 0 games in the cycle and a score of 0.
   QVERIFY(app.RunUntil([&] { return line->property("account").toBool(); }, 10000));
-  QCOMPARE(line->text(),
-           QString("Menu1") + QString(15 + 4 + 2, ' ') + "0" + QString(4 + 5, ' ') + "0");
+  // The nick's padding shrinks to fit the row; the columns after it are as the club's.
+  QVERIFY(line->text().startsWith("Menu1 "));
+  QVERIFY(line->text().endsWith(QString(4 + 2, ' ') + "0" + QString(4 + 5, ' ') + "0"));
 
   // The account line opens the account window; ticking "Play global rating" starts the game.
   QTimer::singleShot(0, [] {

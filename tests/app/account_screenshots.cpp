@@ -18,6 +18,7 @@
 #include "app/account/account_window.h"
 #include "app/account/passport_window.h"
 #include "app/account/profile_window.h"
+#include "app_fixture.h"
 #include "server_process.h"
 #include "storage/settings.h"
 
@@ -155,6 +156,18 @@ int main(int argc, char** argv) {
     ProfileWindow profile(state, client);
     profile.show();
     SavePng(&profile, "account-profile");
+  }
+  // The main menu with the account's line in place of the fifth club line.
+  {
+    testing::AppFixture fixture(5);
+    fixture.LeaveTitle();
+    TForm1& w = fixture.Window();
+    w.Account()->UseService(client);
+    w.Account()->State() = state;
+    emit w.Account()->AccountChanged();
+    QAbstractButton* line = w.Menu()->ClubButton(5);
+    fixture.RunUntil([&] { return line->property("account").toBool(); }, 10000);
+    SavePng(&w, "menu-account-line");
   }
   Settings settings;
   settings.PassportNick = "Walter";
