@@ -74,17 +74,6 @@ std::optional<RatedRow> Finish(const RatedRow& stored, const online::TTarvoGame&
 
 }  // namespace
 
-double ProvisionalRating(int games, double rating) {
-  const double k = games;
-  return (k * (rating - k / kCycleGames) - kAbandonPenalty) / (k + 1) + (k + 1) / kCycleGames;
-}
-
-double FinalRating(int games, double provisional_rating, int difference) {
-  const double k = games;
-  return (k * (provisional_rating - k / kCycleGames) + kAbandonPenalty + difference) / k +
-         k / kCycleGames;
-}
-
 std::optional<RatedRow> NextRatedRecord(const RatedRow& stored, const online::TTarvoGame& sent) {
   // The reserved fields go back as they were read.
   if (sent.R1 != stored.r1 || sent.R2 != stored.r2) return std::nullopt;

@@ -7,21 +7,21 @@
 
 #include <optional>
 
+#include "online/account_games.h"
 #include "online/records.h"
 #include "server/store/store.h"
 
 namespace ostrel::server {
 
-inline constexpr int kCycleGames = 25;
-inline constexpr int kAbandonPenalty = 500;
+inline constexpr int kCycleGames = online::kAccountCycleGames;
+inline constexpr int kAbandonPenalty = online::kAbandonPenalty;
 // The widest score difference of one game: the winners end below the target 501 plus one
 // deal's most (162 card points and the last trick, four "Ostrel" of 50, "Bella" 20), the
 // losers at 0 or more; 1000 leaves room.
 inline constexpr int kMaxGameDifference = 1000;
 
-// With K rated games whose differences add up to S the rating is S / K + K / 25.
-double ProvisionalRating(int games, double rating);
-double FinalRating(int games, double provisional_rating, int difference);
+using online::FinalRating;
+using online::ProvisionalRating;
 
 // The record to store after `sent` was saved over `stored`, or nullopt when the save is
 // refused.

@@ -3,6 +3,9 @@
 #include <soci/postgresql/soci-postgresql.h>
 #include <soci/soci.h>
 #include <soci/sqlite3/soci-sqlite3.h>
+#include <chrono>
+#include <map>
+#include <mutex>
 
 #include "server/store/schema.h"
 #include "server/store/store_tx.h"
@@ -20,6 +23,50 @@ constexpr const char* kProfileColumns =
 
 }  // namespace
 
+// Every account window that opens reads the rating list, which changes only when a rated
+// record is saved. A database server answers the list's join and sort an order of magnitude
+// slower than SQLite in the process answers it, so the list is kept for a second: a save in
+// this process drops it at once, another process's save shows within the second.
+struct Store::RatingListCache {
+  static constexpr auto kKeep = std::chrono::seconds(1);
+  // The prefixes are the client's; only a few are kept.
+  static constexpr std::size_t kMaxPrefixes = 8;
+  struct Entry {
+    std::chrono::steady_clock::time_point at;
+    int count = 0;
+    std::vector<RatingLine> lines;
+  };
+  std::mutex mutex;
+  std::map<std::string, Entry, std::less<>> by_prefix;
+  std::uint64_t generation = 0;  // counts the saves; a read older than a save is not kept
+
+  std::optional<std::vector<RatingLine>> Find(std::string_view prefix, int count,
+                                              std::uint64_t* seen) {
+    std::lock_guard lock(mutex);
+    *seen = generation;
+    const auto it = by_prefix.find(prefix);
+    if (it == by_prefix.end() || it->second.count != count ||
+        std::chrono::steady_clock::now() - it->second.at > kKeep) {
+      return std::nullopt;
+    }
+    return it->second.lines;
+  }
+  void Keep(std::string_view prefix, int count, std::uint64_t seen,
+            const std::vector<RatingLine>& lines) {
+    std::lock_guard lock(mutex);
+    if (seen != generation) return;
+    if (by_prefix.size() >= kMaxPrefixes && !by_prefix.count(std::string(prefix))) {
+      by_prefix.clear();
+    }
+    by_prefix[std::string(prefix)] = Entry{std::chrono::steady_clock::now(), count, lines};
+  }
+  void Drop() {
+    std::lock_guard lock(mutex);
+    ++generation;
+    by_prefix.clear();
+  }
+};
+
 std::string NickKey(std::string_view nick) {
   std::string key(nick);
   for (char& c : key) {
@@ -28,7 +75,8 @@ std::string NickKey(std::string_view nick) {
   return key;
 }
 
-Store::Store(const std::string& url, int connections) : size_(connections < 1 ? 1 : connections) {
+Store::Store(const std::string& url, int connections)
+    : rating_cache_(std::make_unique<RatingListCache>()), size_(connections < 1 ? 1 : connections) {
   postgres_ = StartsWith(url, "postgresql://") || StartsWith(url, "postgres://");
   std::string path = url;
   if (!postgres_ && StartsWith(path, "sqlite:")) path = path.substr(7);
@@ -256,10 +304,13 @@ bool Store::UpdateRated(std::string_view nick, std::string_view prefix,
       soci::use(n.konl), soci::use(n.score), soci::use(n.r1), soci::use(n.r2), soci::use(open),
       soci::use(n.open_konl), soci::use(n.open_score), soci::use(key), soci::use(p);
   tx.Commit();
+  rating_cache_->Drop();
   return true;
 }
 
 std::vector<RatingLine> Store::RatingList(std::string_view prefix, int count) {
+  std::uint64_t seen = 0;
+  if (auto kept = rating_cache_->Find(prefix, count, &seen)) return std::move(*kept);
   soci::session sql(*pool_);
   std::string p(prefix);
   const auto n = static_cast<std::size_t>(count < 1 ? 1 : count);
@@ -275,6 +326,7 @@ std::vector<RatingLine> Store::RatingList(std::string_view prefix, int count) {
   for (std::size_t i = 0; i < nick.size(); ++i) {
     lines.push_back({nick[i], city[i], c1[i], c2[i], sex[i], rating[i]});
   }
+  rating_cache_->Keep(prefix, count, seen, lines);
   return lines;
 }
 

@@ -177,7 +177,9 @@ class Store {
 
  private:
   class Tx;
+  struct RatingListCache;
   std::unique_ptr<soci::connection_pool> pool_;
+  std::unique_ptr<RatingListCache> rating_cache_;
   int size_ = 0;
   bool postgres_ = false;
   void Migrate();

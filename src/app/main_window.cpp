@@ -144,7 +144,7 @@ void TForm1::CreateScreens(ComputerPlayers& players, std::uint64_t seed) {
   menu_ = new MenuScreen(this);
   account_ = new AccountIndicator(context_.site, FromUtf8(context_.program_folder), menu_);
   account_->move(8, 8);
-  connect(account_, &AccountIndicator::AccountChanged, menu_, qOverload<>(&QWidget::update));
+  ConnectAccount();
   // Tests run without a service; the real program signs in from the user file.
   if (!context_.instant) account_->StartUpSignIn();
   SetUpOnline();
@@ -206,6 +206,10 @@ void TForm1::ConnectTable() {
     facts.tournament = of == 1;
     facts.network = CurrentGame().Mode().NetworkMode;
     facts.waiting_for_first_deal = lan_->WaitingForFirstDeal();
+    if (CurrentGame().Mode().AccountGame) {
+      facts.account_mode = 3;
+      facts.account_games = account_->State().game.KonL;
+    }
     table_->View()->SetPanelHint(PanelPlainHint(number, facts.tournament));
     table_->View()->SetPanelBalloon(T("Current game"), GameInfoBalloonLines(facts));
   });
@@ -218,9 +222,12 @@ void TForm1::ConnectTable() {
   });
   connect(table_, &TableScreen::Idle, session_, &TableSession::TableIdle);
   connect(session_, &TableSession::Progress, table_, &TableScreen::SetProgress);
-  connect(session_, &TableSession::CycleVerdictWanted, this, &TForm1::ShowVerdict);
+  connect(session_, &TableSession::CycleVerdictWanted, this,
+          [this](int place, int result) { ShowVerdict(place, result); });
   connect(session_, &TableSession::StatisticsWanted, this, &TForm1::ReportGameEnd);
   connect(session_, &TableSession::WorldTopTenWanted, this, &TForm1::OfferResultWrite);
+  connect(session_, &TableSession::AccountGameEnded, account_,
+          &AccountIndicator::FinishAccountGame);
   connect(session_, &TableSession::MenuWanted, this, &TForm1::BackToMenu);
 }
 

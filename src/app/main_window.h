@@ -88,6 +88,8 @@ class TForm1 : public QWidget {
 
   // The menu choices and the context menu's "Exit to menu", as the buttons call them.
   void StartWithSeat(int seat);
+  // The menu's account line: the account window, then an account game when one was chosen.
+  void StartAccountGame();
   void Quit();
   void OpenOptions();
   // The internet radio: decides anew whether it can be used; opens its window.
@@ -149,7 +151,10 @@ class TForm1 : public QWidget {
   void OnlineScreenChanged();
   void OpenHistory();
   void SwitchMode();
-  void ShowVerdict(int place, int result);
+  void ShowVerdict(int place, int result, int account_mode = 1);
+  void ConnectAccount();
+  // The champions table's fifth line shows the account's record while signed in.
+  void ShowAccountLine();
   void LeaveGame();
   void SaveSettingsNow();
   void StartRecording();

@@ -26,6 +26,11 @@ class ClubRow : public QAbstractButton {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    if (property("account").toBool()) {
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(170, 20, 20, 200));
+      p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+    }
     if (isEnabled() && underMouse()) {
       p.setPen(QPen(QColor(240, 200, 90), 1));
       p.setBrush(QColor(240, 200, 90, 60));
@@ -87,8 +92,16 @@ void MenuScreen::SetChampions(const QString& header, const QStringList& rows) {
     const QString text = seat - 1 < rows.size() ? rows[seat - 1] : QString();
     club_[seat]->setText(text);
     club_[seat]->setEnabled(!text.trimmed().isEmpty());
+    club_[seat]->setProperty("account", false);
   }
   update();
+}
+
+void MenuScreen::SetAccountLine(const QString& line) {
+  club_[5]->setText(line);
+  club_[5]->setEnabled(true);
+  club_[5]->setProperty("account", true);
+  club_[5]->update();
 }
 
 void MenuScreen::SetTableScale(const TableScale& scale) {

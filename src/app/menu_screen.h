@@ -22,6 +22,8 @@ class MenuScreen : public QWidget {
   void SetBackground(const QImage& background);
   // Five rows of the champions table; an empty text is an empty place.
   void SetChampions(const QString& header, const QStringList& rows);
+  // The fifth row shows the signed-in account's line, in red, until the next SetChampions.
+  void SetAccountLine(const QString& line);
   void Retranslate();
   void Animate();
   // The language part of the title pictures ("Eng", "Rus", ...).

@@ -26,15 +26,27 @@ TableSession::~TableSession() {
 void TableSession::Start(ClubSession* club, MessagePort* messages, const RuleOptions& rules) {
   chooser_.Forget();
   session_.UseClub(club, messages);
+  session_.Table().Mode().AccountGame = false;
   on_ = true;
   timer_.setInterval(tick_override_ms_ > 0 ? tick_override_ms_ : 200);
   session_.StartGame(rules);
+}
+
+void TableSession::StartAccountGame(const RuleOptions& rules, const std::string& nick,
+                                    int game_number, int initial_score) {
+  chooser_.Forget();
+  session_.UseClub(nullptr, nullptr);
+  session_.Table().Mode().AccountGame = true;
+  on_ = true;
+  timer_.setInterval(tick_override_ms_ > 0 ? tick_override_ms_ : 200);
+  session_.StartGame(rules, nick, game_number, initial_score);
 }
 
 Status TableSession::Leave() {
   on_ = false;
   timer_.stop();
   chooser_.Forget();
+  session_.Table().Mode().AccountGame = false;
   return session_.LeaveEarly();
 }
 
@@ -86,6 +98,17 @@ void TableSession::Tick() {
   game.Tick();
 }
 
+// The account's update asks the service and perhaps the player; the table stays still
+// meanwhile, and the end of the game goes on once it is done.
+void TableSession::UpdateRating(const GameRecord& record) {
+  const PlayMode& mode = session_.Table().Mode();
+  if (!mode.AccountGame) return;
+  on_ = false;
+  timer_.stop();
+  emit AccountGameEnded(record.ScoreDifference, record.InitialScore + record.ScoreDifference,
+                        mode.NetworkMode || mode.TournamentMode);
+}
+
 void TableSession::ShowCycleVerdict(const GameRecord&) {
   if (const auto& standing = session_.Standing()) {
     emit CycleVerdictWanted(standing->best_ten_rank, standing->new_score);
@@ -106,6 +129,8 @@ void TableSession::EnterWorldTopTen(const GameRecord& record) {
 void TableSession::ReturnToMenu() {
   on_ = false;
   timer_.stop();
+  // Whatever starts next (a LAN or tournament game too) is no account game.
+  session_.Table().Mode().AccountGame = false;
   QTimer::singleShot(0, this, [this] {
     chooser_.Forget();
     emit MenuWanted();

@@ -32,6 +32,10 @@ class TableSession : public QObject, private FinishPort {
   void SetTickOverride(int ms) { tick_override_ms_ = ms; }
 
   void Start(ClubSession* club, MessagePort* messages, const RuleOptions& rules);
+  // An account game: played outside the club, for the account's nick and counters; its end
+  // is AccountGameEnded.
+  void StartAccountGame(const RuleOptions& rules, const std::string& nick, int game_number,
+                        int initial_score);
   // Leaves the table: an unfinished game costs the player his place in the club.
   Status Leave();
   // Stops the game where it is without costing the player his place: another player ended it.
@@ -52,10 +56,14 @@ class TableSession : public QObject, private FinishPort {
   void StatisticsWanted(int score_difference, bool cycle_end);
   // A cycle of games with the computer ended, outside accounts: its score.
   void WorldTopTenWanted(int cycle_score);
+  // An account game ended with this score difference and cycle score; the account's record
+  // is brought up to date before the end of the game goes on.
+  void AccountGameEnded(int difference, int cycle_score, bool network_or_tournament);
   void MenuWanted();
 
  private:
   void Tick();
+  void UpdateRating(const GameRecord& record) override;
   void ShowCycleVerdict(const GameRecord& record) override;
   void ReportStatistics(const GameRecord& record) override;
   void EnterWorldTopTen(const GameRecord& record) override;

@@ -47,6 +47,7 @@ void TForm1::RefreshChampions() {
     })));
   }
   menu_->SetChampions(T(champions.header), rows);
+  ShowAccountLine();
 }
 
 void TForm1::OpenOptions() {
@@ -124,11 +125,11 @@ void TForm1::SwitchMode() {
   RefreshChampions();
 }
 
-void TForm1::ShowVerdict(int place, int result) {
+void TForm1::ShowVerdict(int place, int result, int account_mode) {
   VerdictInput in;
   in.place = place;
   in.result = result;
-  in.account_mode = 1;
+  in.account_mode = account_mode;
   in.multiplayer = settings_.Multiplayer;
   in.gif_animation = settings_.GifAnimation;
   in.purple = settings_.AuxDesignPurple;

@@ -15,6 +15,7 @@
 #include "app/window_messages.h"
 #include "game/cp1251.h"
 #include "i18n/language.h"
+#include "online/account_games.h"
 #include "table/suit_window.h"
 
 namespace ostrel {
@@ -33,6 +34,10 @@ void Shown(const Status&) {}
 void TForm1::StartWithSeat(int seat) {
   sounds_->Play("WOpenFo", false);
   if (screen_ != Screen::Menu || !club_) return;
+  if (seat == kClubSeats && account_->State().SignedIn() && !settings_.Multiplayer) {
+    StartAccountGame();
+    return;
+  }
   if (seat >= 1 && seat <= kClubSeats && IsEmptySeat(club_->club().lines[seat])) return;
   const bool new_player = seat == kNewPlayerSeat;
   if (new_player && settings_.Multiplayer) return StartNetworkGame();
@@ -128,6 +133,7 @@ void TForm1::Quit() {
 void TForm1::LeaveGame() {
   EndLanTable();
   if (!in_game_) return;
+  if (CurrentGame().Mode().AccountGame) account_->LeaveAccountGame();
   Shown(session_->Leave());
   in_game_ = false;
 }
@@ -204,6 +210,12 @@ void TForm1::ShowGameInfo() {
   if (const auto standing = session_->Session().PreviewStanding()) {
     info.rating_before = standing->rating_before;
     info.rating_after = standing->rating;
+  } else if (CurrentGame().Mode().AccountGame) {
+    const online::TTarvoGame& account = account_->State().game;
+    info.cycle_game = account.KonL + 1;
+    info.rating_before = account.Rating;
+    info.rating_after = online::FinalRating(
+        account.Kon + 1, online::ProvisionalRating(account.Kon, account.Rating), r.ScoreDifference);
   }
   InfoWindow window(info, this);
   RunDialog(window);

@@ -162,6 +162,30 @@ TEST_P(StoreTest, RatingListIsBestFirstWithoutPlayersWithoutGames) {
   EXPECT_EQ(store_->RatingPlace("crddb4", -1000), 5);
 }
 
+// The rating list is kept for a moment between reads; a save must show in the next read.
+TEST_P(StoreTest, RatingListFollowsASaveAtOnce) {
+  const auto rate = [&](const char* nick, double rating) {
+    RatedRow r;
+    r.kon = 1;
+    r.rating = rating;
+    return store_->UpdateRated(nick, "crddb4",
+                               [&](const RatedRow&) { return std::optional<RatedRow>(r); });
+  };
+  for (const char* nick : {"First", "Second", "Third"}) {
+    ASSERT_TRUE(store_->CreateAccount(Account(nick), 0, {"crddb4"}));
+  }
+  ASSERT_TRUE(rate("First", 5));
+  ASSERT_TRUE(rate("Second", 3));
+  ASSERT_TRUE(rate("Third", 1));
+  EXPECT_EQ(store_->RatingList("crddb4", 2).at(0).nick, "First");
+  EXPECT_EQ(store_->RatingList("crddb4", 10).size(), 3u);  // not the list kept for 2 lines
+  ASSERT_TRUE(rate("Second", 9));
+  const auto list = store_->RatingList("crddb4", 10);
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0].nick, "Second");
+  EXPECT_DOUBLE_EQ(list[0].rating, 9);
+}
+
 TEST_P(StoreTest, ReopeningKeepsTheDataAndTheSchemaVersion) {
   ASSERT_TRUE(store_->CreateAccount(Account("Keep"), 0, {}));
   int version = store_->SchemaVersion();

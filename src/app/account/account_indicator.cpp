@@ -76,15 +76,18 @@ void AccountIndicator::StartUpSignIn() {
 }
 
 void AccountIndicator::OpenAccountWindow() {
+  Sound("WOpenFo");
   const AccountMode mode = state_.mode;
   const std::string nick = state_.user.Nick;
   state_.rating_choice = false;
-  {
-    AccountWindow dialog(state_, client_, user_file_, window());
-    dialog.exec();
-  }
+  ShowWindow();
   Redraw();
   if (state_.mode != mode || state_.user.Nick != nick) emit AccountChanged();
+}
+
+void AccountIndicator::ShowWindow() {
+  AccountWindow dialog(state_, client_, user_file_, window());
+  dialog.exec();
 }
 
 void AccountIndicator::paintEvent(QPaintEvent*) {

@@ -28,6 +28,7 @@ struct AccountState {
   online::TInfo14 president_info;
   std::string president_photo;
   bool account_game = false;   // an account game is running
+  int started_kon = 0;         // the game count its start saved at the service
   bool rating_choice = false;  // the window was opened to start an account game
   bool user_file = false;      // the local user file exists
 
