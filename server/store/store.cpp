@@ -313,13 +313,13 @@ std::vector<RatingLine> Store::RatingList(std::string_view prefix, int count) {
   if (auto kept = rating_cache_->Find(prefix, count, &seen)) return std::move(*kept);
   soci::session sql(*pool_);
   std::string p(prefix);
-  const auto n = static_cast<std::size_t>(count < 1 ? 1 : count);
+  const std::size_t n = BulkRows(count);
   std::vector<std::string> nick(n), city(n), c1(n), c2(n), sex(n);
   std::vector<double> rating(n);
   sql << "SELECT a.nick, a.city, a.country1, a.country2, a.sex, r.rating FROM rated r"
          " JOIN accounts a ON a.nick_key = r.nick_key WHERE r.prefix = :p AND r.kon > 0"
          " ORDER BY r.rating DESC, r.nick_key LIMIT " +
-             std::to_string(n),
+             LimitOf(count),
       soci::use(p), soci::into(nick), soci::into(city), soci::into(c1), soci::into(c2),
       soci::into(sex), soci::into(rating);
   std::vector<RatingLine> lines;

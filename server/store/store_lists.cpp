@@ -42,11 +42,11 @@ int PlaceOf(soci::session& sql, int gid, long long id, int score) {
 }
 
 std::vector<TopTenRow> SelectLines(soci::session& sql, int gid, int count, int offset) {
-  const auto n = static_cast<std::size_t>(count < 1 ? 1 : count);
+  const std::size_t n = BulkRows(count);
   std::vector<int> score(n);
   std::vector<std::string> nick(n), country(n), city(n), r07(n), r08(n), r09(n), r10(n);
   sql << std::string("SELECT ") + kLineColumns +
-             " FROM topten WHERE gid = :g ORDER BY score DESC, id LIMIT " + std::to_string(n) +
+             " FROM topten WHERE gid = :g ORDER BY score DESC, id LIMIT " + LimitOf(count) +
              " OFFSET " + std::to_string(offset < 0 ? 0 : offset),
       soci::use(gid), soci::into(score), soci::into(nick), soci::into(country), soci::into(city),
       soci::into(r07), soci::into(r08), soci::into(r09), soci::into(r10);

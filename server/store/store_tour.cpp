@@ -109,7 +109,7 @@ bool Store::SaveTourFigures(std::string_view nick, int score, int kon, int ratin
 
 std::vector<TourFigures> Store::TourTop(TourColumn by, int count) {
   soci::session sql(*pool_);
-  const auto n = static_cast<std::size_t>(count < 1 ? 1 : count);
+  const std::size_t n = BulkRows(count);
   std::vector<std::string> nick(n);
   std::vector<int> score(n), kon(n), rating(n);
   std::vector<std::string> country(n), city(n);
@@ -117,7 +117,7 @@ std::vector<TourFigures> Store::TourTop(TourColumn by, int count) {
              "SELECT a.nick, t.score, t.kon, t.rating, a.country1, a.city FROM tour_players t JOIN "
              "accounts"
              " a ON a.nick_key = t.nick_key WHERE t.kon > 0 ORDER BY t.") +
-             ColumnName(by) + " DESC, t.nick_key LIMIT " + std::to_string(n),
+             ColumnName(by) + " DESC, t.nick_key LIMIT " + LimitOf(count),
       soci::into(nick), soci::into(score), soci::into(kon), soci::into(rating), soci::into(country),
       soci::into(city);
   std::vector<TourFigures> lines;

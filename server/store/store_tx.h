@@ -3,6 +3,9 @@
 
 #include <soci/soci.h>
 
+#include <cstddef>
+#include <string>
+
 #include "server/store/store.h"
 
 namespace ostrel::server {
@@ -32,5 +35,17 @@ class Store::Tx {
   soci::session& sql_;
   bool done_ = false;
 };
+
+// The number of rows to make room for in a bulk read of at most `count` rows (the query's LIMIT
+// is `count` itself). The SQLite back end takes a bulk read into vectors of one element for a
+// single-row read that gives nothing back, so the vectors always hold at least two.
+inline std::size_t BulkRows(int count) {
+  return count < 2 ? 2 : static_cast<std::size_t>(count);
+}
+
+// The LIMIT of such a read.
+inline std::string LimitOf(int count) {
+  return std::to_string(count < 1 ? 1 : count);
+}
 
 }  // namespace ostrel::server

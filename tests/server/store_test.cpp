@@ -156,6 +156,8 @@ TEST_P(StoreTest, RatingListIsBestFirstWithoutPlayersWithoutGames) {
   EXPECT_DOUBLE_EQ(list[0].rating, 80.25);
   EXPECT_EQ(list[0].city, "Москва");
   EXPECT_EQ(store_->RatingList("crddb4", 2).size(), 2u);
+  ASSERT_EQ(store_->RatingList("crddb4", 1).size(), 1u);  // a one-row read is still a list
+  EXPECT_EQ(store_->RatingList("crddb4", 1)[0].nick, "High");
   EXPECT_EQ(store_->RatingPlace("crddb4", 100), 1);
   EXPECT_EQ(store_->RatingPlace("crddb4", 10), 2);
   EXPECT_EQ(store_->RatingPlace("crddb4", -20.5), 4);
