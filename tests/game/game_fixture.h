@@ -64,6 +64,12 @@ inline CardList32 DeckFromHands(const std::string& seat1, const std::string& sea
 
 // A game message received as text: decoded as the LAN session decodes it, then given to the
 // game. False when the text is no game message at all, or the game refuses it.
+// The flow tests' deal: seat 1 holds hearts 10-J-Q (a plain "Tertz"), seat 2 clubs 7-8-9; the
+// turned-up card (the last) is the ace of clubs.
+inline const CardList32 kFlowDeck =
+    DeckFromHands("1ч Вч Дч 7б 8б Тб", "7к 8к 9к 1б Вб Кб", "9б Дб 7п 9п Вп Кп",
+                  "8п 1п Дп Тп Кч Тч", "7ч 8ч 9ч Вк Дк Кк 1к Тк");
+
 inline bool Receive(Game& game, std::string_view text) {
   const auto message = lan::DecodeAction(text);
   if (!message.ok()) return false;
