@@ -49,9 +49,12 @@ class ChatStrip : public QWidget {
  signals:
   // Enter in the input line or the button: a line to send (never empty).
   void SendWanted(const QString& text);
+  // "71948" typed on the send button while it has the focus: the open view on or off.
+  void OpenViewToggled();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Send();
@@ -63,6 +66,7 @@ class ChatStrip : public QWidget {
   QFont font_;
   QLineEdit* edit_;
   QPushButton* send_;
+  QString typed_;  // the characters typed on the send button since it took the focus
 };
 
 }  // namespace ostrel

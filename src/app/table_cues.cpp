@@ -13,6 +13,14 @@ void TableScreen::ToggleLastTrick() {
   view_->StateChanged();
 }
 
+void TableScreen::SetOpenView(bool on) {
+  open_view_ = on;
+  for (int seat = 1; seat <= 3; ++seat) {
+    view_->State().hands[seat].face_up = dealt_face_up_[seat] || on;
+  }
+  view_->StateChanged();
+}
+
 void TableScreen::HideLastTrick() {
   LastTrickView& last = view_->State().last_trick;
   if (!last.showing) return;

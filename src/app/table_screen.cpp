@@ -207,10 +207,12 @@ void TableScreen::ApplyState(const Effect& effect) {
                    view_->StateChanged();
                  },
                  [&](const DrawHandEffect& h) {
-                   HandView& hv = st.hands[std::clamp(h.seat, 1, 4)];
+                   const int seat = std::clamp(h.seat, 1, 4);
+                   HandView& hv = st.hands[seat];
                    hv.cards = h.cards;
                    hv.count = std::clamp(h.count, 0, kHandSlots);
-                   hv.face_up = h.face_up;
+                   dealt_face_up_[seat] = h.face_up;
+                   hv.face_up = h.face_up || (open_view_ && seat != 4);
                    view_->StateChanged();
                  },
                  [&](const DrawDeckEffect& d) {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -41,6 +42,9 @@ class TableScreen : public QWidget, public TablePort {
   // Shows the trick taken last in the trick area, or hides it again; nothing before the first
   // trick of the deal was taken. A card put into the trick hides it by itself.
   void ToggleLastTrick();
+  // The open view of a LAN table: the hands of seats 1 to 3 drawn face up while it is on.
+  void SetOpenView(bool on);
+  bool OpenView() const { return open_view_; }
 
   TableView* View() { return view_; }
   TTarvoCardsButton* Button7() { return b7_; }
@@ -131,6 +135,8 @@ class TableScreen : public QWidget, public TablePort {
   int flight_steps_ = 0;
   // The complete trick still lying on the table; it becomes the last trick once it is gone.
   std::optional<LastTrickView> taking_;
+  bool open_view_ = false;
+  std::array<bool, 5> dealt_face_up_{};  // each hand as the game draws it, open view aside
 };
 
 }  // namespace ostrel

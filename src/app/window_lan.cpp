@@ -34,6 +34,8 @@ void TForm1::SetUpLan() {
   });
   connect(lan_, &LanGame::FirstDealArrived, this, [this] { table_->View()->update(); });
   connect(chat_strip_, &ChatStrip::SendWanted, lan_, &LanGame::SendChat);
+  connect(chat_strip_, &ChatStrip::OpenViewToggled, this,
+          [this] { table_->SetOpenView(!table_->OpenView()); });
 }
 
 // "New Player" with Multiplayer on: the entry dialog hosts or joins and shows the waiting
@@ -111,6 +113,7 @@ void TForm1::EndLanTable() {
   if (lan_->Active()) lan_->End();
   chat_strip_->SetShown(false);
   chat_strip_->Clear();
+  table_->SetOpenView(false);
 }
 
 // The club file follows the mode: "Ostrel4.net" while Multiplayer is on. A file that cannot

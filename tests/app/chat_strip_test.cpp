@@ -33,6 +33,7 @@ class ChatStripTest : public QObject {
   void FourLinesInTheirSeatsColours();
   void LongLineFitsTheStripAtEverySize();
   void InputSendsOnlyText();
+  void TheNumberTypedOnTheSendButtonTogglesTheOpenView();
 };
 
 void ChatStripTest::LinesAreCutToTheStrip_data() {
@@ -114,6 +115,28 @@ void ChatStripTest::InputSendsOnlyText() {
   QCOMPARE(sent.count(), 1);
   QCOMPARE(sent.at(0).at(0).toString(), QString("good luck"));
   QVERIFY(strip.Edit()->text().isEmpty());
+}
+
+void ChatStripTest::TheNumberTypedOnTheSendButtonTogglesTheOpenView() {
+  QWidget table;
+  ChatStrip strip(&table);
+  strip.SetShown(true);
+  table.show();
+  QApplication::setActiveWindow(&table);
+  QVERIFY(QTest::qWaitForWindowActive(&table));
+  QSignalSpy toggled(&strip, &ChatStrip::OpenViewToggled);
+  strip.SendButton()->setFocus();
+  QTest::keyClicks(strip.SendButton(), "71948");
+  QCOMPARE(toggled.count(), 1);
+  QTest::keyClicks(strip.SendButton(), "7194");  // the collection starts anew after a match
+  QCOMPARE(toggled.count(), 1);
+  strip.Edit()->setFocus();  // leaving the button empties the collection
+  strip.SendButton()->setFocus();
+  QTest::keyClicks(strip.SendButton(), "8");
+  QCOMPARE(toggled.count(), 1);
+  QTest::keyClicks(strip.Edit(), "71948");  // typed in the input line it is a chat text
+  QCOMPARE(toggled.count(), 1);
+  QCOMPARE(strip.Edit()->text(), QString("71948"));
 }
 
 QTEST_MAIN(ChatStripTest)

@@ -53,6 +53,7 @@ class TableCuesTest : public QObject {
   void NextCardInTheTrickHidesTheLastTrick();
   void EndOfGameSaysWhoWon_data();
   void EndOfGameSaysWhoWon();
+  void OpenViewShowsTheOtherHandsFaceUp();
 };
 
 void TableCuesTest::LastTrickIsTheOneTakenAndShowsOnRequest() {
@@ -178,6 +179,24 @@ void TableCuesTest::EndOfGameSaysWhoWon() {
   table.Show(ShowTableEffect{});
   QVERIFY(Drain(table));
   QVERIFY(!table.View()->State().result.shown);
+}
+
+void TableCuesTest::OpenViewShowsTheOtherHandsFaceUp() {
+  RecordingSounds sounds;
+  TableScreen table(sounds);
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    table.Show(DrawHandEffect{seat, seat == 4, {}, 5});
+  }
+  QVERIFY(Drain(table));
+  const auto face_up = [&](int seat) { return table.View()->State().hands[seat].face_up; };
+  QVERIFY(!face_up(1) && !face_up(2) && !face_up(3) && face_up(4));
+  table.SetOpenView(true);
+  QVERIFY(face_up(1) && face_up(2) && face_up(3) && face_up(4));
+  table.Show(DrawHandEffect{2, false, {}, 4});  // a hand drawn again stays open
+  QVERIFY(Drain(table));
+  QVERIFY(face_up(2));
+  table.SetOpenView(false);
+  QVERIFY(!face_up(1) && !face_up(2) && !face_up(3) && face_up(4));
 }
 
 QTEST_MAIN(TableCuesTest)
