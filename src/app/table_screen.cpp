@@ -112,8 +112,8 @@ void TableScreen::Pump() {
     // Flights in a row that leave the trick go together, as the trick is collected at once.
     if (const auto* f = std::get_if<FlightEffect>(&queue_.front())) {
       std::vector<FlightEffect> group{*f};
-      queue_.pop_front();
-      while (f->from.kind == Place::Trick && !queue_.empty()) {
+      queue_.pop_front();  // `f` is gone with it; the group holds the flight
+      while (group.front().from.kind == Place::Trick && !queue_.empty()) {
         const auto* next = std::get_if<FlightEffect>(&queue_.front());
         if (next == nullptr || next->from.kind != Place::Trick) break;
         group.push_back(*next);

@@ -126,6 +126,9 @@ int RunAll(const SimOptions& o) {
 
   JsonLogPort log(out, nullptr);
   if (o.Lan() || o.tournament) {
+    // A network peer's log is written as it goes: a peer that is killed or stopped keeps what
+    // it had, and whoever watches the game can follow it.
+    if (file.is_open()) file << std::unitbuf;
     const int code = o.tournament ? RunTourPeer(o, log) : RunLanPeer(o, log);
     if (file.is_open()) {
       file.flush();
