@@ -7,33 +7,20 @@
 #include <cstdio>
 #include <iostream>
 
-#include "ai/ai_players.h"
 #include "game/cp1251.h"
 #include "lan/lan_session.h"
 #include "session/game_session.h"
-#include "sim/sim_players.h"
+#include "sim/peer_table.h"
 
 namespace ostrel::sim {
 namespace {
 
-// A whole game is a few thousand steps; more without a way on is a fault of the flow.
-constexpr int kMaxStepsPerPump = 200000;
 // How long the host waits for its clients to take the last bytes before it exits.
 constexpr int kCloseGraceMs = 3000;
 
 class LanPeer : public TablePort {
  public:
-  LanPeer(const SimOptions& o, JsonLogPort& log)
-      : o_(o),
-        log_(log),
-        deal_random_(o.seed),
-        play_random_((o.seed * 7919) ^ 0x9E3779B97F4A7C15ull),
-        ai_(Random(o.seed ^ 0xD1B54A32D192ED03ull)),
-        players_(o.team_policy[1], o.team_policy[2], play_random_, &ai_),
-        session_(*this, players_, deal_random_) {
-    log_.SetGame(&session_.Table());
-    session_.Table().Mode().SoundOn = false;
-    session_.Table().Mode().CardAnimation = false;
+  LanPeer(const SimOptions& o, JsonLogPort& log) : o_(o), log_(log), table_(o, *this, log) {
     name_ = Utf8ToCp1251(o.lan_name).value_or("Sim");
   }
 
@@ -170,17 +157,9 @@ class LanPeer : public TablePort {
   }
 
   bool Step() {
+    if (const auto taken = table_.SeatFourStep()) return *taken;
     Game& g = session_.Table();
     const GameRecord& r = g.Record();
-    if (!r.InGame) return false;
-    if (g.SuitWindowOpen()) return g.AnswerSuitChoice(players_.NameTrumpSuit(r, 4));
-    if (r.Phase == 4 && r.BeginWait == 2 && g.Button(7).enabled &&
-        g.Button(7).caption == Caption::ToPlay) {
-      return players_.AcceptProposedTrump(r, 4) ? g.Button7Click() : g.Button8Click();
-    }
-    if (r.Phase == 24) return g.CardClick(players_.ChooseCard(r, 4, g.Options()));
-    if (g.Button(7).enabled) return g.Button7Click();
-    if (g.Button(8).enabled && r.GameOver) return g.Button8Click();
     const Turn turn = g.Engine().ToAct();
     if (g.TimerEnabled() && !turn.table_step && turn.seat != 0 && g.IsComputerDriven(turn.seat)) {
       const int before = r.Phase * 100 + r.TrickPosition;
@@ -217,11 +196,8 @@ class LanPeer : public TablePort {
 
   const SimOptions& o_;
   JsonLogPort& log_;
-  Random deal_random_;
-  Random play_random_;
-  AiPlayers ai_;
-  SimPlayers players_;
-  GameSession session_;
+  PeerTable table_;
+  GameSession& session_ = table_.session;
   lan::LanSession lan_;
   std::string name_;
   std::chrono::steady_clock::time_point start_;

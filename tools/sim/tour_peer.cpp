@@ -6,32 +6,17 @@
 #include <cstdio>
 #include <iostream>
 
-#include "ai/ai_players.h"
 #include "lan/tour_session.h"
 #include "session/game_session.h"
-#include "sim/sim_players.h"
+#include "sim/peer_table.h"
 #include "sim/tour_booking.h"
 
 namespace ostrel::sim {
 namespace {
 
-// A whole game is a few thousand steps; more without a way on is a fault of the flow.
-constexpr int kMaxStepsPerPump = 200000;
-
 class TourPeer : public TablePort {
  public:
-  TourPeer(const SimOptions& o, JsonLogPort& log)
-      : o_(o),
-        log_(log),
-        deal_random_(o.seed),
-        play_random_((o.seed * 7919) ^ 0x9E3779B97F4A7C15ull),
-        ai_(Random(o.seed ^ 0xD1B54A32D192ED03ull)),
-        players_(o.team_policy[1], o.team_policy[2], play_random_, &ai_),
-        session_(*this, players_, deal_random_) {
-    log_.SetGame(&session_.Table());
-    session_.Table().Mode().SoundOn = false;
-    session_.Table().Mode().CardAnimation = false;
-  }
+  TourPeer(const SimOptions& o, JsonLogPort& log) : o_(o), log_(log), table_(o, *this, log) {}
 
   int Run(const TourBooking& booking) {
     Connect();
@@ -125,20 +110,7 @@ class TourPeer : public TablePort {
     pumping_ = false;
   }
 
-  bool Step() {
-    Game& g = session_.Table();
-    const GameRecord& r = g.Record();
-    if (!r.InGame) return false;
-    if (g.SuitWindowOpen()) return g.AnswerSuitChoice(players_.NameTrumpSuit(r, 4));
-    if (r.Phase == 4 && r.BeginWait == 2 && g.Button(7).enabled &&
-        g.Button(7).caption == Caption::ToPlay) {
-      return players_.AcceptProposedTrump(r, 4) ? g.Button7Click() : g.Button8Click();
-    }
-    if (r.Phase == 24) return g.CardClick(players_.ChooseCard(r, 4, g.Options()));
-    if (g.Button(7).enabled) return g.Button7Click();
-    if (g.Button(8).enabled && r.GameOver) return g.Button8Click();
-    return false;
-  }
+  bool Step() { return table_.SeatFourStep().value_or(false); }
 
   void Broken(const std::string& notice) {
     session_.Table().TournamentBroken();
@@ -163,11 +135,8 @@ class TourPeer : public TablePort {
 
   const SimOptions& o_;
   JsonLogPort& log_;
-  Random deal_random_;
-  Random play_random_;
-  AiPlayers ai_;
-  SimPlayers players_;
-  GameSession session_;
+  PeerTable table_;
+  GameSession& session_ = table_.session;
   lan::TourSession tour_;
   std::chrono::steady_clock::time_point start_;
   int deals_ = 0;
