@@ -19,6 +19,16 @@ void ClickCard(TForm1& w, int position) {
   QTest::mouseClick(w.Table()->View(), Qt::LeftButton, {}, CardPoint(w, position));
 }
 
+bool Drain(TableScreen& table, int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (table.Busy()) {
+    if (clock.elapsed() > ms) return false;
+    QTest::qWait(1);
+  }
+  return true;
+}
+
 bool PlayerActs(TForm1& w) {
   if (w.Table()->Busy()) return false;
   TTarvoCardsButton* b7 = w.Table()->Button7();

@@ -36,6 +36,8 @@ void ClickCard(TForm1& w, int position);
 // One action of the player when it is his turn: the enabled button 7, else the first card the
 // rules allow. Returns false when there was nothing to do.
 bool PlayerActs(TForm1& w);
+// Lets the table play what it was given; false when it is still busy after `ms`.
+bool Drain(TableScreen& table, int ms = 3000);
 
 class AppFixture {
  public:

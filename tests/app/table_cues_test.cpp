@@ -11,16 +11,6 @@ using namespace ostrel::testing;
 
 namespace {
 
-bool Drain(TableScreen& table, int ms = 3000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (table.Busy()) {
-    if (clock.elapsed() > ms) return false;
-    QTest::qWait(1);
-  }
-  return true;
-}
-
 // A complete trick led by `leader`: cards[k] is the k-th card played.
 DrawTrickEffect FullTrick(int leader, const std::array<CardCode, 4>& played) {
   DrawTrickEffect t;

@@ -22,16 +22,6 @@ ScoreTabEffect Tab(int team, int pointer, std::int32_t small, std::int32_t large
   return t;
 }
 
-bool Drain(TableScreen& table, int ms = 3000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (table.Busy()) {
-    if (clock.elapsed() > ms) return false;
-    QTest::qWait(1);
-  }
-  return true;
-}
-
 }  // namespace
 
 class TableScreenTest : public QObject {
